@@ -1,0 +1,74 @@
+#include "cli/options.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+const char* const kCliUsage =
+    "usage: vesoma-cal [--tsv] [YEAR MONTH [YEAR2 MONTH2]]\n"
+    "Prints the almanac of a month (the current month without YEAR MONTH).\n"
+    "  --tsv   one tab-separated line per day with every field of the month table,\n"
+    "          for every month from YEAR MONTH to YEAR2 MONTH2 inclusive\n"
+    "  --help  this text\n"
+    "Years run from 1900 to 2100.\n";
+
+namespace {
+
+bool ReadNumber(const std::string& text, int& number)
+{
+    if (text.empty() || text.size() > 9)
+        return false;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    number = std::atoi(text.c_str());
+    return true;
+}
+
+std::string CheckMonth(int year, int month)
+{
+    if (year < 1900 || year > 2100)
+        return "year " + std::to_string(year) + " is outside 1900-2100";
+    if (month < 1 || month > 12)
+        return "month " + std::to_string(month) + " is outside 1-12";
+    return "";
+}
+
+}  // namespace
+
+std::string ParseCliOptions(const std::vector<std::string>& args, CliOptions& options)
+{
+    std::vector<int> numbers;
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--tsv") {
+            options.tsv = true;
+        } else if (!arg.empty() && arg[0] == '-') {
+            return "unknown option " + arg;
+        } else {
+            int number;
+            if (!ReadNumber(arg, number))
+                return "not a number: " + arg;
+            numbers.push_back(number);
+        }
+    }
+    if (numbers.size() != 0 && numbers.size() != 2 && numbers.size() != 4)
+        return "give YEAR MONTH, or YEAR MONTH YEAR2 MONTH2";
+    if (numbers.empty())
+        return "";
+    options.firstYear = options.lastYear = numbers[0];
+    options.firstMonth = options.lastMonth = numbers[1];
+    if (numbers.size() == 4) {
+        options.lastYear = numbers[2];
+        options.lastMonth = numbers[3];
+    }
+    for (const std::string& problem : {CheckMonth(options.firstYear, options.firstMonth),
+                                       CheckMonth(options.lastYear, options.lastMonth)}) {
+        if (!problem.empty())
+            return problem;
+    }
+    if (options.lastYear * 12 + options.lastMonth < options.firstYear * 12 + options.firstMonth)
+        return "the range runs backwards";
+    return "";
+}
