@@ -1,6 +1,8 @@
 #include "calendar/sun_moon.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 const SeriesTerm sok[sokno + 1] = {
     {0, 279.0358, 360.00769},   {1.9159, 356.531, 359.991}, {0.02, 353.06, 719.981},
@@ -31,9 +33,34 @@ double ReduceDegrees(double longitude)
     return longitude - std::floor(longitude * (1 / 360.0)) * 360;
 }
 
-}  // namespace
+// The searches for new moons, solar terms and solstices keep asking for the
+// same moments (each day's end is the next day's beginning, every month of a
+// half-year looks for the same solstice). A series is a pure function of the
+// exact bits of t, so remembering recent answers changes no result.
+class SeriesMemo {
+public:
+    template <typename Evaluate>
+    double Get(double t, Evaluate evaluate)
+    {
+        std::uint64_t key;
+        std::memcpy(&key, &t, sizeof key);
+        Slot& slot = slots_[(key * 0x9E3779B97F4A7C15ull) >> (64 - kBits)];
+        if (!slot.used || slot.key != key)
+            slot = {key, evaluate(t), true};
+        return slot.value;
+    }
 
-int calcsn(double* longitude, double t)
+private:
+    static constexpr int kBits = 12;
+    struct Slot {
+        std::uint64_t key;
+        double value;
+        bool used;
+    };
+    Slot slots_[1 << kBits] = {};
+};
+
+double SunLongitude(double t)
 {
     double l = sok[0].phase + sok[0].rate * t;
     // The first term's amplitude shrinks slowly with time.
@@ -42,15 +69,29 @@ int calcsn(double* longitude, double t)
     l += sok[1].amplitude * firstSine;
     for (int i = 2; i <= sokno; ++i)
         l += sok[i].amplitude * TermSine(sok[i], t);
-    *longitude = ReduceDegrees(l);
+    return ReduceDegrees(l);
+}
+
+double MoonLongitude(double t)
+{
+    double l = mok[0].phase + mok[0].rate * t;
+    for (int i = 1; i <= mokno; ++i)
+        l += mok[i].amplitude * TermSine(mok[i], t);
+    return ReduceDegrees(l);
+}
+
+}  // namespace
+
+int calcsn(double* longitude, double t)
+{
+    static thread_local SeriesMemo memo;
+    *longitude = memo.Get(t, SunLongitude);
     return 0;
 }
 
 int calcmok(double* longitude, double t)
 {
-    double l = mok[0].phase + mok[0].rate * t;
-    for (int i = 1; i <= mokno; ++i)
-        l += mok[i].amplitude * TermSine(mok[i], t);
-    *longitude = ReduceDegrees(l);
+    static thread_local SeriesMemo memo;
+    *longitude = memo.Get(t, MoonLongitude);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "platform/sjis.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <iconv.h>
 #include <memory>
@@ -22,8 +23,8 @@ std::size_t CutLength(const char* s, std::size_t maxBytes)
 {
     std::size_t at = 0;
     for (;;) {
-        std::size_t n = CharLength(s + at, maxBytes - at);
-        if (n == 0 || (n == 2 && at + 2 > maxBytes))
+        std::size_t n = CharLength(s + at, SIZE_MAX);
+        if (n == 0 || at + n > maxBytes)
             return at;
         at += n;
     }
