@@ -1,0 +1,72 @@
+// A private folder per test for event files, and the bytes of such files.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+
+#include "events/events.h"
+#include "platform/sjis.h"
+
+class EventFolder {
+public:
+    EventFolder()
+    {
+        char pattern[] = "/tmp/vesoma-events-XXXXXX";
+        path_ = mkdtemp(pattern);
+    }
+    ~EventFolder()
+    {
+        // The store of the run must not save into a folder that is gone.
+        Evs.bModify = 0;
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    EventFolder(const EventFolder&) = delete;
+    EventFolder& operator=(const EventFolder&) = delete;
+
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+// The CP932 bytes of UTF-8 lines, each ended with CR LF.
+inline std::string CalLines(std::initializer_list<const char*> utf8Lines)
+{
+    std::string bytes;
+    for (const char* line : utf8Lines)
+        bytes += platform::ToSjis(line) + "\r\n";
+    return bytes;
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Loads bytes as the event file path into Evs.
+inline int LoadBytes(const std::string& path, const std::string& bytes)
+{
+    WriteBytes(path, bytes);
+    std::string name = path;
+    return Evs.LoadEvent(name.data());
+}
+
+// Record line i of Evs as UTF-8, or "-" past the end.
+inline std::string ListedLine(int i)
+{
+    char line[nEventLineSize];
+    if (Evs.SetEventList(i, line) != 1)
+        return "-";
+    return platform::ToUtf8(line);
+}
