@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+namespace platform {
+class DrawSurface;
+}
+
 struct DayEntry {
     std::int32_t nYear;
     std::int32_t nMonth;
@@ -44,6 +48,10 @@ public:
 
     // Notes bit set for lunar = {lunisolar month, day} and solar = {solar month, sexagenary index}.
     static int GetRekicyu(const int* lunar, const int* solar);
+
+    // Draws the title and one row per day in the surface's current font, and
+    // stores each day's event count in its nEvent.
+    void DarwCalender(platform::DrawSurface& surface);
 };
 
 extern Vesoma kc;
