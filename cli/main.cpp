@@ -2,10 +2,13 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "almanac/vesoma.h"
 #include "cli/options.h"
+#include "platform/cell_surface.h"
+#include "settings/status.h"
 
 namespace {
 
@@ -23,6 +26,20 @@ void PrintTsvMonth(const Vesoma& table)
                     d.nMonth, d.nDay, d.nWeekCode, d.nInMonth, d.nInDay, d.nUrus, d.nKanshi,
                     d.nKusei, d.nRoki, d.nShuku, d.nChoku, d.nReki, d.nEvent, d.nHoly, d.nSekki);
     }
+}
+
+// The month as the main window draws it: 78 cells wide, one row per line of
+// the grid. The cell size is any the drawing arithmetic divides evenly.
+void PrintGridMonth(Vesoma& table, bool colour)
+{
+    platform::CellSurface surface(78, table.nDays + 2, 8, 16);
+    table.DarwCalender(surface);
+    std::fputs((colour ? surface.RenderAnsi() : surface.RenderPlain()).c_str(), stdout);
+}
+
+bool UseColour(ColourMode mode)
+{
+    return mode == ColourMode::Always || (mode == ColourMode::Auto && isatty(STDOUT_FILENO));
 }
 
 void UseCurrentMonth(CliOptions& options)
@@ -52,13 +69,21 @@ int main(int argc, char** argv)
     if (options.firstYear == 0)
         UseCurrentMonth(options);
 
-    PrintTsvHeader();
+    CStatus::TableType = options.table;
+    const bool colour = UseColour(options.colour);
+    if (options.tsv)
+        PrintTsvHeader();
     int date[3] = {options.firstYear, options.firstMonth, 1};
     for (;;) {
         kc.SetCalender(date);
-        PrintTsvMonth(kc);
+        if (options.tsv)
+            PrintTsvMonth(kc);
+        else
+            PrintGridMonth(kc, colour);
         if (date[0] == options.lastYear && date[1] == options.lastMonth)
             break;
+        if (!options.tsv)
+            std::putchar('\n');
         if (++date[1] > 12) {
             date[1] = 1;
             ++date[0];

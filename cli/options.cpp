@@ -4,8 +4,14 @@
 #include <cstdlib>
 
 const char* const kCliUsage =
-    "usage: vesoma-cal [--tsv] [YEAR MONTH [YEAR2 MONTH2]]\n"
-    "Prints the almanac of a month (the current month without YEAR MONTH).\n"
+    "usage: vesoma-cal [--table 0|1|2] [--color=always|never|auto] [--tsv]\n"
+    "                  [YEAR MONTH [YEAR2 MONTH2]]\n"
+    "Prints the almanac of a month as the program's month table draws it (the\n"
+    "current month without YEAR MONTH).\n"
+    "  --table N  detail of each day's line: 0 dates, holidays, terms and events;\n"
+    "             1 also the lunisolar date, nine star, six-day cycle, mansion\n"
+    "             and officer (the default); 2 also the almanac notes\n"
+    "  --color=W  always, never or auto (colours when printing to a terminal)\n"
     "  --tsv   one tab-separated line per day with every field of the month table,\n"
     "          for every month from YEAR MONTH to YEAR2 MONTH2 inclusive\n"
     "  --help  this text\n"
@@ -39,11 +45,26 @@ std::string CheckMonth(int year, int month)
 std::string ParseCliOptions(const std::vector<std::string>& args, CliOptions& options)
 {
     std::vector<int> numbers;
-    for (const std::string& arg : args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--tsv") {
             options.tsv = true;
+        } else if (arg == "--table") {
+            if (i + 1 == args.size() || !ReadNumber(args[i + 1], options.table) || options.table > 2)
+                return "--table takes 0, 1 or 2";
+            ++i;
+        } else if (arg.rfind("--color=", 0) == 0) {
+            const std::string when = arg.substr(8);
+            if (when == "always")
+                options.colour = ColourMode::Always;
+            else if (when == "never")
+                options.colour = ColourMode::Never;
+            else if (when == "auto")
+                options.colour = ColourMode::Auto;
+            else
+                return "--color takes always, never or auto";
         } else if (!arg.empty() && arg[0] == '-') {
             return "unknown option " + arg;
         } else {

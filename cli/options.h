@@ -4,9 +4,13 @@
 #include <string>
 #include <vector>
 
+enum class ColourMode { Auto, Always, Never };
+
 struct CliOptions {
     bool help = false;
     bool tsv = false;
+    int table = 1;  // detail of the month grid, as the program's TableType setting
+    ColourMode colour = ColourMode::Auto;  // Auto: colours when standard output is a terminal
     int firstYear = 0;   // 0: the current month
     int firstMonth = 0;
     int lastYear = 0;
