@@ -7,7 +7,9 @@
 
 #include "almanac/vesoma.h"
 #include "cli/options.h"
+#include "events/events.h"
 #include "platform/cell_surface.h"
+#include "platform/file_io.h"
 #include "settings/status.h"
 
 namespace {
@@ -42,6 +44,35 @@ bool UseColour(ColourMode mode)
     return mode == ColourMode::Always || (mode == ColourMode::Auto && isatty(STDOUT_FILENO));
 }
 
+// The user's events, as the program loads them at start-up. False when a
+// named file cannot be read.
+bool LoadEvents(const CliOptions& options)
+{
+    std::string path = options.eventFile.empty() ? "VESOMA.CAL" : options.eventFile;
+    if (options.eventFile.empty() && !platform::FileExists(path.c_str()))
+        return true;
+    if (!platform::FileExists(path.c_str()) || Evs.LoadEvent(path.data()) != 1) {
+        std::fprintf(stderr, "vesoma-cal: cannot read the event file %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+// The event count of every day, as the month grid stores it.
+void CountEvents(Vesoma& table)
+{
+    char names[64];
+    Evs.nMode = 0;
+    Evs.nMaxLen = 63;
+    for (int i = 0; i < table.nDays; ++i) {
+        DayEntry& entry = table.Day[i];
+        int day[4] = {entry.nYear, entry.nMonth, entry.nDay, entry.nWeekCode};
+        Evs.nStart = 0;
+        int found = Evs.CheckEvent(day, names);
+        entry.nEvent = found > 0 ? found : 0;
+    }
+}
+
 void UseCurrentMonth(CliOptions& options)
 {
     std::time_t now = std::time(nullptr);
@@ -68,6 +99,8 @@ int main(int argc, char** argv)
     }
     if (options.firstYear == 0)
         UseCurrentMonth(options);
+    if (!LoadEvents(options))
+        return 1;
 
     CStatus::TableType = options.table;
     const bool colour = UseColour(options.colour);
@@ -76,10 +109,12 @@ int main(int argc, char** argv)
     int date[3] = {options.firstYear, options.firstMonth, 1};
     for (;;) {
         kc.SetCalender(date);
-        if (options.tsv)
+        if (options.tsv) {
+            CountEvents(kc);
             PrintTsvMonth(kc);
-        else
+        } else {
             PrintGridMonth(kc, colour);
+        }
         if (date[0] == options.lastYear && date[1] == options.lastMonth)
             break;
         if (!options.tsv)

@@ -14,6 +14,8 @@ const char* const kCliUsage =
     "  --color=W  always, never or auto (colours when printing to a terminal)\n"
     "  --tsv   one tab-separated line per day with every field of the month table,\n"
     "          for every month from YEAR MONTH to YEAR2 MONTH2 inclusive\n"
+    "  --events FILE  the event file whose events the days count (default:\n"
+    "          VESOMA.CAL of the working directory, when there is one)\n"
     "  --help  this text\n"
     "Years run from 1900 to 2100.\n";
 
@@ -55,6 +57,10 @@ std::string ParseCliOptions(const std::vector<std::string>& args, CliOptions& op
             if (i + 1 == args.size() || !ReadNumber(args[i + 1], options.table) || options.table > 2)
                 return "--table takes 0, 1 or 2";
             ++i;
+        } else if (arg == "--events") {
+            if (i + 1 == args.size() || args[i + 1].empty())
+                return "--events takes the name of an event file";
+            options.eventFile = args[++i];
         } else if (arg.rfind("--color=", 0) == 0) {
             const std::string when = arg.substr(8);
             if (when == "always")

@@ -60,3 +60,26 @@ execute_process(COMMAND ${TOOL} --table 0 --color=always 2001 2 OUTPUT_VARIABLE 
 if(out MATCHES "九紫" OR NOT out MATCHES "${esc}\\[38;2;255;0;0m日")
   message(FATAL_ERROR "--table 0 --color=always: expected no lunisolar columns and a red Sunday: [${out}]")
 endif()
+
+# --events: the nEvent column counts the events of each day; without the
+# option the event file of the working directory counts.
+set(work "${CMAKE_CURRENT_BINARY_DIR}/cli_contract_events")
+file(REMOVE_RECURSE "${work}")
+file(MAKE_DIRECTORY "${work}")
+file(WRITE "${work}/VESOMA.CAL" "2000/ 2/ 3,A\r\n****/**/ 3,B\r\n12/25,unreadable\r\n")
+foreach(args "--events;${work}/VESOMA.CAL" "")
+  execute_process(COMMAND ${TOOL} ${args} --tsv 2000 2 2000 3 WORKING_DIRECTORY "${work}"
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "\n2000\t2\t3\t[^\n]*\t2\t[0-9]+\t[0-9]+\n"
+     OR NOT out MATCHES "\n2000\t3\t3\t[^\n]*\t1\t[0-9]+\t[0-9]+\n"
+     OR NOT out MATCHES "\n2000\t2\t4\t[^\n]*\t0\t[0-9]+\t[0-9]+\n")
+    message(FATAL_ERROR "vesoma-cal [${args}] --tsv: wrong event counts in [${out}]")
+  endif()
+endforeach()
+execute_process(COMMAND ${TOOL} --events "${work}/MISSING.CAL" --tsv 2000 2
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 1 OR NOT out STREQUAL "" OR err STREQUAL "")
+  message(FATAL_ERROR "--events of a missing file: expected exit 1 and a message, got ${rc}")
+endif()
+expect_rejected(--tsv 2000 2 --events)
+file(REMOVE_RECURSE "${work}")
