@@ -4,6 +4,7 @@
 
 #include <wx/accel.h>
 #include <wx/bitmap.h>
+#include <wx/dialog.h>
 #include <wx/icon.h>
 #include <wx/menu.h>
 #include <wx/string.h>
@@ -37,6 +38,10 @@ wxBitmap GetToolBitmap(int id);
 // Icon resources "4096" (main frame, About box), "4100" (six-day-cycle
 // window) and "reki" (day window); wxNullIcon for other names.
 wxIcon GetIcon(const wxString& name);
+
+// Builds the dialog "AboutBox" into dialog, with its icon; false when the
+// resource cannot be loaded.
+bool LoadAboutBox(wxDialog& dialog, wxWindow* parent);
 
 // Runs the dialog "AboutBox" modally and returns its result (wxID_OK).
 int RunAboutBox(wxWindow* parent);

@@ -13,6 +13,9 @@ public:
     // Loads the dialog resource (normally "InitSetBox") as a child of parent.
     TInitSetDialog(wxWindow* parent, const char* resourceName);
 
+    // The resource was found and has all its controls.
+    bool IsLoaded() const;
+
     // ssInitSet into the controls.
     bool TransferDataToWindow() override;
     // The controls into ssInitSet; refuses (with a message) a name that does

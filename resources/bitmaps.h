@@ -1,0 +1,12 @@
+// The XPM data of the tool-bar pictures and the icons.
+#pragma once
+
+namespace resources {
+
+// XPM of the tool-bar picture of command id (48, 513-517), or nullptr.
+const char* const* ToolPictureXpm(int id);
+
+// XPM of the icon resource name ("4096", "4100", "reki"), or nullptr.
+const char* const* IconPictureXpm(const char* name);
+
+}  // namespace resources

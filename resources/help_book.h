@@ -1,0 +1,10 @@
+// The zipped help book built into the program.
+#pragma once
+
+namespace resources {
+
+// Puts the help book into the in-memory file system as "memory:vesoma.htb"
+// and enables reading zip archives.
+void RegisterHelpBook();
+
+}  // namespace resources
