@@ -97,7 +97,8 @@ int CellSurface::GetTextWidth(const char* text, std::size_t length) const
     return static_cast<int>(strnlen(text, length)) * nCellWidth;
 }
 
-// Rules go only into blank cells, so they never split a character.
+// Rules go only into blank cells, so they never split a character; where a
+// rule crosses one of the other direction the cell shows a cross.
 void CellSurface::DrawLine(int x1, int y1, int x2, int y2)
 {
     const int c1 = CellOf(std::min(x1, x2), nCellWidth);
@@ -109,8 +110,12 @@ void CellSurface::DrawLine(int x1, int y1, int x2, int y2)
     const char mark = r1 == r2 ? '-' : '|';
     for (int row = std::max(r1, 0); row <= std::min(r2, nRows - 1); ++row) {
         for (int column = std::max(c1, 0); column <= std::min(c2, nColumns - 1); ++column) {
-            if (At(column, row).kind == Kind::Blank)
-                At(column, row) = Cell{Kind::Single, mark, Rgb{0, 0, 0}};
+            Cell& cell = At(column, row);
+            if (cell.kind == Kind::Blank)
+                cell = Cell{Kind::Single, mark, Rgb{0, 0, 0}};
+            else if (cell.kind == Kind::Single && (cell.byte == '-' || cell.byte == '|') &&
+                     cell.byte != mark)
+                cell.byte = '+';
         }
     }
 }
@@ -147,7 +152,7 @@ std::string CellSurface::Render(bool colour) const
     std::string out;
     for (int row = 0; row < nRows; ++row) {
         int end = nColumns;
-        while (!colour && end > 0 && At(end - 1, row).kind == Kind::Blank)
+        while (!colour && end > 0 && At(end - 1, row).IsBlank())
             --end;
         if (!colour) {
             out += ToUtf8(TextAt(0, row, end));

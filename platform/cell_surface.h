@@ -47,6 +47,7 @@ private:
         Kind kind = Kind::Blank;
         char byte = ' ';
         Rgb colour{0, 0, 0};
+        bool IsBlank() const { return kind == Kind::Blank || (kind == Kind::Single && byte == ' '); }
     };
 
     Cell& At(int column, int row) { return cells[static_cast<std::size_t>(row * nColumns + column)]; }

@@ -32,8 +32,12 @@ LineBreak BreakLine(const DrawSurface& surface, const char* text, std::size_t le
         std::size_t n = CharLength(text + at, length - at);
         used += surface.GetTextWidth(text + at, n);
         if (used > width && at > 0) {
-            if (afterBlank > 0)
-                return {afterBlank, SkipBlanks(text, afterBlank, length)};
+            if (afterBlank > 0) {
+                std::size_t drawn = afterBlank;
+                while (drawn > 0 && text[drawn - 1] == ' ')
+                    --drawn;
+                return {drawn, SkipBlanks(text, afterBlank, length)};
+            }
             return {at, SkipBlanks(text, at, length)};
         }
         at += n;
