@@ -1,5 +1,6 @@
 #include "platform/wx/almanac_font.h"
 
+#include <wx/dcscreen.h>
 #include <wx/fontenum.h>
 
 namespace platform {
@@ -21,7 +22,11 @@ wxString AlmanacFaceName()
 
 wxFont AlmanacScreenFont()
 {
-    return wxFont(wxFontInfo(wxSize(0, 16)).FaceName(AlmanacFaceName()));
+    // The text renderer rounds each glyph's advance to whole pixels: with an
+    // odd em a full-width glyph comes out one pixel short of two cells.
+    constexpr double kEmPixels = 16.0;
+    const int ppi = wxScreenDC().GetPPI().y;
+    return wxFont(wxFontInfo(kEmPixels * 72.0 / (ppi > 0 ? ppi : 96)).FaceName(AlmanacFaceName()));
 }
 
 }  // namespace platform

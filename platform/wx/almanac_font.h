@@ -11,8 +11,8 @@ namespace platform {
 // toolkit's own monospace face when none is installed.
 wxString AlmanacFaceName();
 
-// The screen font of the almanac windows. Its pixel height is even, so the
-// half-width cell is a whole number of pixels and texts do not drift.
+// The screen font of the almanac windows: an em of 16 pixels, so that a
+// half-width glyph is exactly 8 pixels and a full-width one 16.
 wxFont AlmanacScreenFont();
 
 }  // namespace platform
