@@ -78,6 +78,15 @@ TEST_F(EventFile, MissingFileLoadsEmptyAndFirstSaveCreatesIt)
     EXPECT_FALSE(std::filesystem::exists(temp));
 }
 
+TEST_F(EventFile, ExistingButUnreadableFileIsAFailedLoad)
+{
+    // The user is told, instead of finding the events silently gone.
+    std::filesystem::create_directory(file);
+    std::string path = file;
+    EXPECT_EQ(Evs.LoadEvent(path.data()), 0);
+    EXPECT_EQ(Events::nCount, 0);
+}
+
 TEST_F(EventFile, SaveKeepsThePreviousContentAsBackup)
 {
     WriteBytes(backup, "an older backup");
