@@ -17,7 +17,7 @@ struct LineCase {
     int weekCode;
 };
 
-// Loads one line and returns how the store writes it, or nullptr-equivalent "-".
+// Loads one line and returns how the store writes it, or "-" when it is no record.
 std::string RoundTrip(const EventFolder& folder, const char* utf8Line)
 {
     EXPECT_EQ(LoadBytes(folder.File("VESOMA.CAL"), CalLines({utf8Line})), 1);
@@ -65,21 +65,6 @@ TEST(EventLines, ReadAndWrittenBack)
         EXPECT_EQ(written, c.written) << c.line;
         EXPECT_EQ(Events::hMem[0].nWeekCode, c.weekCode) << c.line;
     }
-}
-
-TEST(EventLines, FieldsOfRecords)
-{
-    EventFolder folder;
-    RoundTrip(folder, "第２火曜日,X");
-    EXPECT_EQ(Events::hMem[0].nYear, 0);
-    EXPECT_EQ(Events::hMem[0].nMonth, 0);
-    EXPECT_EQ(Events::hMem[0].nWeekCode, 66);
-
-    RoundTrip(folder, "****/12/25,X");
-    EXPECT_EQ(Events::hMem[0].nYear, 0);
-    EXPECT_EQ(Events::hMem[0].nMonth, 12);
-    EXPECT_EQ(Events::hMem[0].nDay, 25);
-    EXPECT_EQ(Events::hMem[0].nWeekCode, -1);
 }
 
 TEST(EventLines, HandEditedExcessNeverOverflows)
