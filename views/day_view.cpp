@@ -96,6 +96,12 @@ int DrawNotes(CellWriter& cells, const DayEntry& day)
 
 }  // namespace
 
+const DayEntry& ShownDay(const Vesoma& table)
+{
+    const int day = std::clamp(table.nDay, 1, std::max(table.nDays, 1));
+    return table.Day[day - 1];
+}
+
 DayViewExtent DrawVesomaDay(platform::DrawSurface& surface, const DayEntry& day, Events& store,
                             FUms* fortune)
 {

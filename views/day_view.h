@@ -13,6 +13,10 @@ struct DayViewExtent {
     int nLines;    // the line after the last one drawn
 };
 
+// The table's current day, brought into its month: a day kept from a longer
+// month (the 31st after stepping to February) shows the month's last day.
+const DayEntry& ShownDay(const Vesoma& table);
+
 // Draws day on the surface with the surface's current font. The events are
 // looked up in store one per call, day.nEvent times at most (the count the
 // month drawing left); fortune is nullptr when no fortune section is wanted.
