@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "almanac/almanac_notes.h"
 #include "almanac/vesoma.h"
 #include "almanac/vocabulary.h"
 #include "events/events.h"
@@ -226,25 +225,6 @@ TEST_F(MonthGrid, NotesStandRightAlignedBeforeTheLeapColumn)
     }
     EXPECT_TRUE(sawHassen);
     EXPECT_TRUE(sawMizunotoMi);
-}
-
-TEST_F(MonthGrid, AllNotesOfADayInBitOrder)
-{
-    // Three notes on one day end before column 54, 八専 rightmost.
-    for (int month = 1; month <= 12; ++month) {
-        CellSurface surface = Draw(2001, month, 2);
-        for (int d = 1; d <= kc.nDays; ++d) {
-            const int notes = kc.Day[d - 1].nReki;
-            std::string expected;
-            for (int bit = 1; bit <= 7; ++bit) {
-                if (chkbit(notes, bit))
-                    expected += (expected.empty() ? "" : " ") + std::string(szReki[bit]);
-            }
-            const int start = 53 - static_cast<int>(expected.size());
-            EXPECT_EQ(At(surface, start, d, static_cast<int>(expected.size()) + 1), expected + " ")
-                << month << "/" << d;
-        }
-    }
 }
 
 TEST_F(MonthGrid, FailedEventLookupIsStoredAndDrawsNothing)
