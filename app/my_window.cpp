@@ -26,6 +26,8 @@ namespace {
 
 // Command ids of the menu "COMMANDS" that this window answers.
 enum Command {
+    kPrint = 48,
+    kPrinterSetup = 49,
     kExit = 63,
     kVesomaAfter = 513,
     kVesomaBefore = 514,
@@ -47,6 +49,8 @@ struct CommandEntry {
 };
 
 const CommandEntry kCommands[] = {
+    {kPrint, &TMyWindow::CmPrint},
+    {kPrinterSetup, &TMyWindow::CmPrinterSetup},
     {kExit, &TMyWindow::CmExit},
     {kVesomaAfter, &TMyWindow::CmVesomaAfter},
     {kVesomaBefore, &TMyWindow::CmVesomaBefore},

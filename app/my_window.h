@@ -31,6 +31,10 @@ public:
     // Repaints the whole window; the selection band goes with the old picture.
     void InvalidateAll();
 
+    // The shown month on one page of the default printer; the system's
+    // print-setup dialog (app/my_window_print.cpp).
+    void CmPrint();
+    void CmPrinterSetup();
     void CmVesomaAfter();
     void CmVesomaBefore();
     void CmInitSetup();
