@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include <wx/cmndata.h>
+#include <wx/gdicmn.h>
 #include <wx/printdlg.h>
 #include <wx/statusbr.h>
 
@@ -40,10 +41,19 @@ void ShowPrintFailure(const char* text)
     platform::ShowMessageBox(text, platform::SjisText("印刷"), platform::MbButtons::Ok, platform::MbIcon::Stop);
 }
 
+// The almanac face at kPrintPointSize points on paper. The toolkit's printer
+// page sizes a font of n points as n points at the screen's resolution, so
+// the size asked for is scaled by the printer's resolution over the screen's.
+wxFont PrintFont(const wxDC& page)
+{
+    const double scale = static_cast<double>(page.GetPPI().y) / wxGetDisplayPPI().y;
+    return wxFont(wxFontInfo(kPrintPointSize * scale).FaceName(platform::AlmanacFaceName()));
+}
+
 // The month of kc on the printer page, inside its margins.
 void DrawPrintedMonth(wxDC& page)
 {
-    page.SetFont(wxFont(wxFontInfo(kPrintPointSize).FaceName(platform::AlmanacFaceName())));
+    page.SetFont(PrintFont(page));
     platform::WxDrawSurface surface(page);
     int origin[2];
     GetPageOrigin(surface, origin);

@@ -28,12 +28,12 @@ PrintDestination FindDefaultPrintDestination(std::string* name)
         return PrintDestination::NoServer;
     httpSetTimeout(http, kAnswerSeconds, GiveUp, nullptr);
     cups_dest_t* dest = cupsGetNamedDest(http, nullptr, nullptr);
+    // A request that timed out or lost the connection reports "not found"
+    // too; only the connection tells that the server did not answer.
+    const bool answered = httpError(http) == 0;
     httpClose(http);
-    if (dest == nullptr) {
-        // Any other failure means the server stopped answering.
-        return cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND ? PrintDestination::NoDefault
-                                                             : PrintDestination::NoServer;
-    }
+    if (dest == nullptr)
+        return answered ? PrintDestination::NoDefault : PrintDestination::NoServer;
     *name = dest->name;
     cupsFreeDests(1, dest);
     return PrintDestination::Ready;

@@ -3,12 +3,13 @@
 // destination is a held PDF queue, PrintNoDestination against one without any
 // destination, PrintNoServer against a socket where no server listens.
 #include <array>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <memory>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -16,6 +17,11 @@
 #include <utility>
 #include <vector>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 #include <wx/eventfilter.h>
 #include <wx/modalhook.h>
@@ -28,6 +34,7 @@
 #include "app/app_globals.h"
 #include "app/my_window.h"
 #include "platform/cell_surface.h"
+#include "platform/print_server.h"
 #include "platform/wx/wx_text.h"
 #include "print/printer.h"
 #include "settings/status.h"
@@ -95,12 +102,69 @@ std::string RunCommand(const std::string& command)
     return output;
 }
 
+// Where pdftotext -bbox puts a word on the page, in points from the top left.
+struct WordBox {
+    double x = -1;
+    double y = -1;
+};
+
+// A number in the attribute name="..." of the tag that starts at from.
+double Attribute(const std::string& text, std::size_t from, const std::string& name)
+{
+    const std::size_t at = text.find(name + "=\"", from);
+    return at == std::string::npos ? -1 : std::stod(text.substr(at + name.size() + 2));
+}
+
+std::vector<std::pair<std::string, WordBox>> Words(const std::string& boxes)
+{
+    std::vector<std::pair<std::string, WordBox>> words;
+    for (std::size_t at = boxes.find("<word "); at != std::string::npos; at = boxes.find("<word ", at + 1)) {
+        const std::size_t start = boxes.find('>', at) + 1;
+        const std::size_t end = boxes.find("</word>", start);
+        words.push_back({boxes.substr(start, end - start),
+                         WordBox{Attribute(boxes, at, "xMin"), Attribute(boxes, at, "yMin")}});
+    }
+    return words;
+}
+
+WordBox FindWord(const std::string& boxes, const std::string& text)
+{
+    for (const auto& [word, box] : Words(boxes)) {
+        if (word == text)
+            return box;
+    }
+    return WordBox{};
+}
+
+// The next word on the same line.
+WordBox FindWordRightOf(const std::string& boxes, const WordBox& left)
+{
+    for (const auto& [word, box] : Words(boxes)) {
+        if (box.y == left.y && box.x > left.x)
+            return box;
+    }
+    return WordBox{};
+}
+
 // Blanks of any width (the title has a full-width one) as one blank, none at the ends.
 std::string Squeeze(const std::string& line)
 {
-    std::string text = std::regex_replace(line, std::regex("\xE3\x80\x80"), " ");
-    text = std::regex_replace(text, std::regex("\\s+"), " ");
-    return std::regex_replace(text, std::regex("^ | $"), "");
+    const std::string fullWidthBlank = "\xE3\x80\x80";
+    std::string text = line;
+    for (std::size_t at = text.find(fullWidthBlank); at != std::string::npos; at = text.find(fullWidthBlank))
+        text.replace(at, fullWidthBlank.size(), " ");
+    std::string squeezed;
+    for (const char c : text) {
+        if (std::isspace(static_cast<unsigned char>(c)) != 0) {
+            if (!squeezed.empty() && squeezed.back() != ' ')
+                squeezed += ' ';
+        } else {
+            squeezed += c;
+        }
+    }
+    if (!squeezed.empty() && squeezed.back() == ' ')
+        squeezed.pop_back();
+    return squeezed;
 }
 
 std::vector<std::string> SqueezedLines(const std::string& text)
@@ -167,11 +231,15 @@ protected:
         if (dir == nullptr)
             return jobs;
         const fs::path spool = fs::path(dir) / "spool";
-        const std::regex document("d([0-9]+)-001");
         for (const auto& entry : fs::directory_iterator(spool)) {
-            std::smatch id;
+            // d<job>-001 beside c<job>
             const std::string name = entry.path().filename().string();
-            if (std::regex_match(name, id, document) && fs::exists(spool / ("c" + id[1].str())))
+            const std::string suffix = "-001";
+            if (name.size() <= 1 + suffix.size() || name[0] != 'd' ||
+                name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+                continue;
+            const std::string job = name.substr(1, name.size() - 1 - suffix.size());
+            if (fs::exists(spool / ("c" + job)))
                 jobs.insert(entry.path());
         }
         return jobs;
@@ -219,6 +287,28 @@ TEST(PrintPage, PrinterUnitAndMarginFollowTheResolution)
         EXPECT_EQ(origin[0], c.x) << c.dpi;
         EXPECT_EQ(origin[1], c.y) << c.dpi;
     }
+}
+
+TEST(PrintServer, AServerThatTakesTheCallButNeverAnswersIsGivenUpOn)
+{
+    const fs::path dir = fs::temp_directory_path() / "vesoma-print-silent";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string path = (dir / "cups.sock").string();
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(listener, 4), 0);  // connections wait in the backlog, unanswered
+
+    cupsSetServer(path.c_str());
+    std::string name;
+    EXPECT_EQ(platform::FindDefaultPrintDestination(&name), platform::PrintDestination::NoServer);
+    cupsSetServer(nullptr);
+    close(listener);
+    fs::remove_all(dir);
 }
 
 TEST(PrintPage, AbortProcCancelsOnEscapeKeepsPaintsDropsOtherInput)
@@ -274,6 +364,17 @@ TEST_F(PrintPdf, FebruaryTwoThousandOneOnOnePageWithTitleAndTwentyEightDays)
     for (std::size_t i = 0; i < grid.size(); ++i)
         EXPECT_EQ(printed[i], grid[i]) << "line " << i;
     EXPECT_EQ(printed.front(), "2001年 2月 如月");
+
+    // The margins, from where the rows of the 10th and the 20th begin: the
+    // day number at column 1, the weekday at column 4, rows one line apart.
+    const std::string boxes = RunCommand("pdftotext -bbox " + job + " -");
+    const WordBox ten = FindWord(boxes, "10");
+    const WordBox twenty = FindWord(boxes, "20");
+    const double cellWidth = (FindWordRightOf(boxes, ten).x - ten.x) / 3;
+    const double lineHeight = (twenty.y - ten.y) / 10;
+    EXPECT_GT(cellWidth, 0);
+    EXPECT_NEAR(ten.x - cellWidth, 0.4 * 72, 0.5);        // 4 units of 1/10 inch, in points
+    EXPECT_NEAR(ten.y - 11 * lineHeight, 0.6 * 72, 0.5);  // 6 units
 }
 
 TEST_F(PrintPdf, PageSetupClosedWithOkChangesNothingAboutTheNextPrint)
