@@ -146,7 +146,7 @@ void TMyWindow::PaintMonth(wxDC& dc)
         pRokyoWindow->Refresh();
     SetScrollRanges();
 
-    platform::WxDrawSurface surface(dc);
+    platform::WxDrawSurface surface(dc, &textImages);
     kc.DarwCalender(surface);
     if (bSelect)
         DrawSelectBand(dc);

@@ -5,6 +5,7 @@
 #include <wx/dc.h>
 #include <wx/scrolwin.h>
 
+#include "platform/wx/text_image_cache.h"
 #include "settings/init_info.h"
 
 class Printer;
@@ -70,6 +71,7 @@ public:
 
 private:
     wxRect rcScrollGrid;  // the grid size the scroll bars were last set for
+    platform::TextImageCache textImages;  // keeps stepping through months quick
 
     void Paint(wxPaintEvent& event);
     void EvLButtonDown(wxMouseEvent& event);

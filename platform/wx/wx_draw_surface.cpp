@@ -6,8 +6,11 @@
 
 namespace platform {
 
-WxDrawSurface::WxDrawSurface(wxDC& dc) : dc_(dc)
+WxDrawSurface::WxDrawSurface(wxDC& dc, TextImageCache* cache)
+    : dc_(dc), gc_(dc.GetGraphicsContext()), cache_(gc_ != nullptr ? cache : nullptr)
 {
+    if (cache_ != nullptr)
+        fontKey_ = dc_.GetFont().GetNativeFontInfoDesc();
     dc_.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc_.SetTextForeground(*wxBLACK);
 }
@@ -46,7 +49,13 @@ void WxDrawSurface::SetTextColour(Rgb colour)
 
 void WxDrawSurface::DrawText(int x, int y, const char* text, std::size_t length)
 {
-    dc_.DrawText(WxFromSjis(text, length), x, y);
+    if (cache_ == nullptr) {
+        dc_.DrawText(WxFromSjis(text, length), x, y);
+        return;
+    }
+    const TextImageCache::Picture& picture =
+        cache_->Get(*gc_, dc_.GetFont(), fontKey_, dc_.GetTextForeground(), WxFromSjis(text, length));
+    gc_->DrawBitmap(picture.bitmap, x, y, picture.size.x, picture.size.y);
 }
 
 int WxDrawSurface::GetTextWidth(const char* text, std::size_t length) const

@@ -3,14 +3,19 @@
 #pragma once
 
 #include <wx/dc.h>
+#include <wx/graphics.h>
 
 #include "platform/draw_surface.h"
+#include "platform/wx/text_image_cache.h"
 
 namespace platform {
 
 class WxDrawSurface : public DrawSurface {
 public:
-    explicit WxDrawSurface(wxDC& dc);
+    // With a cache, texts are painted from their pictures where the device
+    // context draws through a graphics context (the screen and bitmaps on
+    // GTK3); the cache must outlive the surface.
+    explicit WxDrawSurface(wxDC& dc, TextImageCache* cache = nullptr);
 
     FontMetrics GetFontMetrics() const override;
     std::string GetFaceName() const override;
@@ -22,6 +27,9 @@ public:
 
 private:
     wxDC& dc_;
+    wxGraphicsContext* gc_;
+    TextImageCache* cache_;
+    wxString fontKey_;
 };
 
 }  // namespace platform
