@@ -5,19 +5,24 @@
 #include <wx/eventfilter.h>
 #include <wx/gtk/print.h>
 #include <wx/log.h>
+#include <wx/modalhook.h>
 #include <wx/print.h>
 
 #include "almanac/text_attr.h"
 #include "platform/wx/wx_text.h"
 
-// The toolkit's own cancel of a running print operation; wx offers none.
+// The toolkit's own calls for what wx does not offer: cancelling a running
+// print operation and naming the job on the spooler.
 extern "C" void gtk_print_operation_cancel(GtkPrintOperation* operation);
+extern "C" void gtk_print_operation_set_job_name(GtkPrintOperation* operation, const char* name);
 
 int Printer::bAborted = 0;
 
 // The one page of a job: runs the page routine unless the job was cancelled.
 class PrinterPage : public wxPrintout {
 public:
+    explicit PrinterPage(Printer& printer) : job(printer) {}
+
     void SetDocumentName(const wxString& name) { szName = name; }
     void SetRoutine(Printer::PageRoutine routine) { drawPage = std::move(routine); }
 
@@ -30,12 +35,23 @@ public:
     bool OnPrintPage(int) override
     {
         wxDC* dc = GetDC();
-        if (Printer::bAborted == 0 && dc != nullptr && drawPage)
+        if (Printer::bAborted != 0 || dc == nullptr || !drawPage)
+            return true;
+        // The toolkit calls this from C code, which nothing may be thrown through.
+        try {
             drawPage(*dc);
+        } catch (...) {
+            bFailed = true;
+            job.CancelRunningJob();
+        }
         return true;
     }
 
+    // The page routine failed while drawing.
+    bool bFailed = false;
+
 private:
+    Printer& job;
     wxString szName;
     Printer::PageRoutine drawPage;
 };
@@ -67,6 +83,30 @@ private:
     int (*proc)(wxEvent&);
 };
 
+// The toolkit names the spooled job before the printout sees it; its print
+// operation exists from the moment it runs its (here unseen) print dialog on.
+class JobNamer : public wxModalDialogHook {
+public:
+    JobNamer(Printer& printer, const wxString& name) : job(printer), szName(name) { Register(); }
+    ~JobNamer() override { Unregister(); }
+    JobNamer(const JobNamer&) = delete;
+    JobNamer& operator=(const JobNamer&) = delete;
+
+protected:
+    int Enter(wxDialog* dialog) override
+    {
+        GtkPrintOperation* operation = job.RunningJob();
+        if (dynamic_cast<wxGtkPrintDialog*>(dialog) != nullptr && operation != nullptr)
+            gtk_print_operation_set_job_name(operation, szName.utf8_str());
+        return wxID_NONE;
+    }
+    void Exit(wxDialog*) override {}
+
+private:
+    Printer& job;
+    wxString szName;
+};
+
 namespace {
 
 // Events that only the user's hands make: while a page spools they are dropped.
@@ -74,8 +114,8 @@ bool IsUserInput(const wxEvent& event)
 {
     const wxEventType type = event.GetEventType();
     return event.IsCommandEvent() || type == wxEVT_CLOSE_WINDOW ||
-           wxDynamicCast(&event, wxMouseEvent) != nullptr || wxDynamicCast(&event, wxKeyEvent) != nullptr ||
-           wxDynamicCast(&event, wxScrollWinEvent) != nullptr;
+           dynamic_cast<const wxMouseEvent*>(&event) != nullptr || dynamic_cast<const wxKeyEvent*>(&event) != nullptr ||
+           dynamic_cast<const wxScrollWinEvent*>(&event) != nullptr;
 }
 
 }  // namespace
@@ -107,7 +147,7 @@ void Printer::DeleteAll()
         wxPrintDialogData setup;
         setup.GetPrintData().SetPrinterName(wxString::FromUTF8(pDevice));
         hPrnDC = std::make_unique<wxPrinter>(&setup);
-        pPage = std::make_unique<PrinterPage>();
+        pPage = std::make_unique<PrinterPage>(*this);
         pDevice = nullptr;
     }
     bAborted = 0;
@@ -164,19 +204,29 @@ int Printer::RunJob()
     // The toolkit reports its failures in a log window of its own; the
     // caller tells the user in the program's words instead.
     wxLogNull quiet;
+    JobNamer namer(*this, pPage->GetTitle());
+    pPage->bFailed = false;
     const bool printed = hPrnDC->Print(pParent, pPage.get(), false);
+    if (pPage->bFailed)
+        return -1;
     if (bAborted || wxPrinter::GetLastError() == wxPRINTER_CANCELLED)
         return 0;
     return printed ? 1 : -1;
 }
 
-void Printer::CancelRunningJob()
+GtkPrintOperation* Printer::RunningJob()
 {
     if (!hPrnDC)
-        return;
+        return nullptr;
     auto* native = static_cast<wxGtkPrintNativeData*>(hPrnDC->GetPrintDialogData().GetPrintData().GetNativeData());
-    if (native != nullptr && native->GetPrintJob() != nullptr)
-        gtk_print_operation_cancel(native->GetPrintJob());
+    return native != nullptr ? native->GetPrintJob() : nullptr;
+}
+
+void Printer::CancelRunningJob()
+{
+    GtkPrintOperation* operation = RunningJob();
+    if (operation != nullptr)
+        gtk_print_operation_cancel(operation);
 }
 
 int Printer::AbortProc(wxEvent& event)

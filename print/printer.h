@@ -21,6 +21,7 @@
 class wxPrinter;
 class PrinterPage;
 class AbortFilter;
+typedef struct _GtkPrintOperation GtkPrintOperation;
 
 // Printer escape codes.
 constexpr int NEWFRAME = 1;
@@ -56,6 +57,8 @@ public:
     // paints go through; the Escape character cancels the job; any other
     // input is dropped. Returns a wxEventFilter answer.
     static int AbortProc(wxEvent& event);
+    // The toolkit's print operation while the job runs, else none.
+    GtkPrintOperation* RunningJob();
     // Stops the toolkit job that is spooling, if there is one.
     void CancelRunningJob();
 

@@ -268,6 +268,23 @@ protected:
     }
 };
 
+// The name the server keeps for the latest job of the queue.
+std::string NewestJobTitle()
+{
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "PDF", 0, CUPS_WHICHJOBS_ALL);
+    std::string title;
+    int newest = 0;
+    for (int i = 0; i < count; ++i) {
+        if (jobs[i].id > newest && jobs[i].title != nullptr) {
+            newest = jobs[i].id;
+            title = jobs[i].title;
+        }
+    }
+    cupsFreeJobs(count, jobs);
+    return title;
+}
+
 class PrintNoDestination : public PrintTest {};
 class PrintNoServer : public PrintTest {};
 
@@ -357,6 +374,7 @@ TEST_F(PrintPdf, FebruaryTwoThousandOneOnOnePageWithTitleAndTwentyEightDays)
     const auto jobs = NewJobs(before, 1, std::chrono::seconds(20));
     ASSERT_EQ(jobs.size(), 1u);
     const std::string job = jobs.front().string();
+    EXPECT_EQ(NewestJobTitle(), "運勢暦");  // what the queue lists the job as
     EXPECT_NE(RunCommand("pdfinfo " + job).find("Pages:           1\n"), std::string::npos);
 
     const std::vector<std::string> printed = SqueezedLines(RunCommand("pdftotext -layout -enc UTF-8 " + job + " -"));
