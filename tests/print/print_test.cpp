@@ -382,6 +382,9 @@ TEST_F(PrintPdf, FebruaryTwoThousandOneOnOnePageWithTitleAndTwentyEightDays)
     for (std::size_t i = 0; i < grid.size(); ++i)
         EXPECT_EQ(printed[i], grid[i]) << "line " << i;
     EXPECT_EQ(printed.front(), "2001年 2月 如月");
+    // 立春 2001 fell on Sunday 4 February, the 12th day of the first lunar month.
+    EXPECT_EQ(printed[4], "4 日 戊戌 立春 天上天一 1/12 三碧 赤口 星 成");
+    EXPECT_EQ(printed.back().rfind("28 水 ", 0), 0u) << printed.back();
 
     // The margins, from where the rows of the 10th and the 20th begin: the
     // day number at column 1, the weekday at column 4, rows one line apart.
