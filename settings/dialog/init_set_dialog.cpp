@@ -24,6 +24,9 @@ TInitSetDialog::TInitSetDialog(wxWindow* parent, const char* resourceName)
 {
     if (!wxXmlResource::Get()->LoadDialog(this, parent, resourceName))
         return;
+    // The dialog's place is given in dialog units from the owner's client area.
+    if (parent)
+        Move(parent->ClientToScreen(ConvertDialogToPixels(wxPoint(44, 45))));
     pEventFile = wxDynamicCast(FindWindow(kEventFileEdit), wxTextCtrl);
     for (int i = 0; i < 4; ++i)
         pCheck[i] = wxDynamicCast(FindWindow(kFirstCheck + i), wxCheckBox);
