@@ -31,6 +31,8 @@ enum Command {
     kExit = 63,
     kVesomaAfter = 513,
     kVesomaBefore = 514,
+    kVesomaDate = 515,
+    kVesomaRokyo = 516,
     kVesomaCreate = 517,
     kInitSetup = 769,
     kEventSave = 778,
@@ -54,6 +56,9 @@ const CommandEntry kCommands[] = {
     {kExit, &TMyWindow::CmExit},
     {kVesomaAfter, &TMyWindow::CmVesomaAfter},
     {kVesomaBefore, &TMyWindow::CmVesomaBefore},
+    {kVesomaDate, &TMyWindow::CmVesomaDate},
+    {kVesomaRokyo, &TMyWindow::CmVesomaRokyo},
+    {kVesomaCreate, &TMyWindow::CmVesomaCreate},
     {kInitSetup, &TMyWindow::CmInitSetup},
     {kEventSave, &TMyWindow::CmEventSave},
     {kHelp, &TMyWindow::CmHelp},
@@ -98,6 +103,7 @@ void TMyWindow::EvCreate()
     if (CStatus::EventInfo > 0 && Evs.CheckEvent(Today, names) > 0) {
         // The today's-events window shows the day the month table marks.
         kc.SetDate(Today);
+        OpenInfoWindow();
     }
 }
 

@@ -38,6 +38,12 @@ public:
     void CmPrinterSetup();
     void CmVesomaAfter();
     void CmVesomaBefore();
+    // The date dialog, the six-day-cycle window, the day window and the
+    // today's-events window (app/my_window_views.cpp).
+    void CmVesomaDate();
+    void CmVesomaRokyo();
+    void CmVesomaCreate();
+    void OpenInfoWindow();
     void CmInitSetup();
     void CmEventSave();
     void CmHelp();

@@ -9,6 +9,7 @@
 #include "almanac/text_attr.h"
 #include "almanac/vocabulary.h"
 #include "platform/sjis.h"
+#include "views/one_event_per_call.h"
 
 namespace {
 
@@ -116,9 +117,7 @@ DayViewExtent DrawVesomaDay(platform::DrawSurface& surface, const DayEntry& day,
     const int notes = DrawNotes(cells, day);
 
     int line = (notes + 6) / 7 + 3;
-    store.nMode = 1;
-    store.nMaxLen = 63;
-    store.nStart = 0;
+    const OneEventPerCall oneByOne(store);
     int date[4] = {day.nYear, day.nMonth, day.nDay, day.nWeekCode};
     for (int i = 0; i < day.nEvent; ++i) {
         char text[64];

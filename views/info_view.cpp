@@ -10,6 +10,7 @@
 #include "almanac/vocabulary.h"
 #include "calendar/date_arith.h"
 #include "platform/sjis.h"
+#include "views/one_event_per_call.h"
 
 using platform::SjisText;
 
@@ -46,9 +47,7 @@ int DrawInfo(platform::DrawSurface& surface, const Vesoma& table, Events& store)
     surface.DrawText(16 * w, h / 2, text, std::strlen(text));
     surface.SetTextColour(wColor[0]);
 
-    store.nMode = 1;
-    store.nMaxLen = 63;
-    store.nStart = 0;
+    const OneEventPerCall oneByOne(store);
     int line = 2;
     int shown = 0;
     const int columns = std::max(400 / w - 4, 2);

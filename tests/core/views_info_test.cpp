@@ -114,3 +114,14 @@ TEST_F(TodaysWindow, ALongSentenceNeverRunsIntoTheNext)
     EXPECT_EQ(At(3, 4, 14), std::string(14, 'A'));
     EXPECT_EQ(At(3, 5, static_cast<int>(Sentence("next").size())), Sentence("next"));
 }
+
+TEST_F(TodaysWindow, TheStoreCountsAllEventsAgainAfterwards)
+{
+    StoreEvents({"alpha", "beta", "gamma"});
+    store.nMode = 0;
+    store.nMaxLen = 0;
+    DrawInfo(surface, table, store);
+    int today[4] = {2000, 1, 5, 0};
+    char names[64];
+    EXPECT_EQ(store.CheckEvent(today, names), 3);
+}

@@ -1,0 +1,78 @@
+// Window tests of the views, with pictures of the windows for people to look
+// at, saved into the build tree beside the test program.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/image.h>
+#include <wx/utils.h>
+#include <wx/toplevel.h>
+#include <wx/window.h>
+
+#include "app_fixture.h"
+
+class ViewsTest : public AppTest {
+protected:
+    // Saves window as the screen shows it, once the toolkit has drawn it.
+    static bool SaveScreenshot(wxWindow* window, const std::string& name)
+    {
+        window->Raise();
+        for (int i = 0; i < 20; ++i) {
+            wxMilliSleep(30);
+            PumpEvents();
+        }
+        const wxRect area = window->GetScreenRect();
+        wxBitmap bitmap(area.width, area.height, 24);
+        wxMemoryDC memory(bitmap);
+        wxScreenDC screen;
+        memory.Blit(0, 0, area.width, area.height, &screen, area.x, area.y);
+        memory.SelectObject(wxNullBitmap);
+        wxInitAllImageHandlers();
+        const std::filesystem::path file = std::filesystem::path(VESOMA_ARTIFACT_DIR) / name;
+        return bitmap.ConvertToImage().SaveFile(file.string(), wxBITMAP_TYPE_PNG);
+    }
+};
+
+// The open (not closing) top-level windows of class T.
+template <class T>
+std::vector<T*> OpenWindows()
+{
+    std::vector<T*> found;
+    for (wxWindow* window : wxTopLevelWindows) {
+        if (auto* typed = dynamic_cast<T*>(window); typed != nullptr && !window->IsBeingDeleted())
+            found.push_back(typed);
+    }
+    return found;
+}
+
+// How many pixels of image inside area are near the colour (r, g, b).
+inline int CountColour(const wxImage& image, const wxRect& area, int r, int g, int b)
+{
+    int count = 0;
+    const wxRect inside = area.Intersect(wxRect(0, 0, image.GetWidth(), image.GetHeight()));
+    for (int y = inside.GetTop(); y <= inside.GetBottom(); ++y) {
+        for (int x = inside.GetLeft(); x <= inside.GetRight(); ++x) {
+            count += std::abs(image.GetRed(x, y) - r) < 60 && std::abs(image.GetGreen(x, y) - g) < 60 &&
+                     std::abs(image.GetBlue(x, y) - b) < 60;
+        }
+    }
+    return count;
+}
+
+// What draws onto dc, painted on a white bitmap of size.
+template <class Paint>
+wxImage Render(const wxSize& size, Paint paint)
+{
+    wxBitmap bitmap(size.x, size.y, 24);
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    paint(dc);
+    dc.SelectObject(wxNullBitmap);
+    return bitmap.ConvertToImage();
+}

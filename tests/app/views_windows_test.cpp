@@ -1,0 +1,248 @@
+// The six-day-cycle window, the day window and the today's-events window as
+// the main window opens them, with a picture of each.
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/button.h>
+
+#include "almanac/vesoma.h"
+#include "app/app_globals.h"
+#include "app/info_window.h"
+#include "app/main_frame.h"
+#include "app/my_window.h"
+#include "app/rokyo_window.h"
+#include "app/screen_cell.h"
+#include "app/vesoma_window.h"
+#include "fortune/fortune_file.h"
+#include "settings/status.h"
+#include "views_screenshot.h"
+
+namespace {
+
+void ClickLine(TMyWindow* window, int line)
+{
+    wxMouseEvent click(wxEVT_LEFT_DOWN);
+    click.SetPosition(wxPoint(5, line * window->nCharHeight + 1));
+    click.SetEventObject(window);
+    window->GetEventHandler()->ProcessEvent(click);
+}
+
+std::string Title(wxWindow* window)
+{
+    return window->GetLabel().utf8_string();
+}
+
+}  // namespace
+
+using RokyoWindowTest = ViewsTest;
+
+TEST_F(RokyoWindowTest, OneWindowThatFollowsTheShownMonth)
+{
+    WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\n");
+    TMainFrame* frame = StartProgram();
+    PumpEvents();
+    SendCommand(frame, 516);
+    SendCommand(frame, 516);
+    PumpEvents();
+    ASSERT_EQ(OpenWindows<TRokyoWindow>().size(), 1u);
+    TRokyoWindow* rokyo = OpenWindows<TRokyoWindow>()[0];
+    EXPECT_EQ(CStatus::bRokyoCreate, 1);
+    EXPECT_EQ(Title(rokyo), "六曜暦-2001年 5月");
+    const wxSize cell = ScreenCell();
+    EXPECT_EQ(rokyo->GetSize(), wxSize(42 * cell.x, 14 * cell.y + cell.y / 4));
+    EXPECT_EQ(rokyo->GetPosition(), wxPoint(100, 100));
+
+    SendCommand(frame, 513);
+    RenderMonth(frame->Client());
+    Render(rokyo->GetClientSize(), [rokyo](wxDC& dc) { rokyo->Paint(dc); });
+    EXPECT_EQ(Title(rokyo), "六曜暦-2001年 6月");
+
+    rokyo->Close();
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(CStatus::bRokyoCreate, 0);
+    SendCommand(frame, 516);
+    EXPECT_EQ(OpenWindows<TRokyoWindow>().size(), 1u);
+}
+
+TEST_F(RokyoWindowTest, ColoursAndScreenshot)
+{
+    WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\n");
+    TMainFrame* frame = StartProgram();
+    frame->Move(0, 0);
+    RenderMonth(frame->Client());
+    SendCommand(frame, 516);
+    TRokyoWindow* rokyo = OpenWindows<TRokyoWindow>().at(0);
+    const int cw = rokyo->nCharWidth;
+    const int ch = rokyo->nCharHeight;
+    const wxImage image = Render(rokyo->GetClientSize(), [rokyo](wxDC& dc) { rokyo->Paint(dc); });
+    // May 2001 starts on a Tuesday: Sundays are red, Saturdays blue, both
+    // in the weekday head and in the day numbers.
+    const wxRect sundays(2 * cw, 0, 2 * cw, 12 * ch);
+    const wxRect saturdays(38 * cw, 0, 2 * cw, 12 * ch);
+    const wxRect weekdays(8 * cw, 0, 2 * cw, 12 * ch);
+    EXPECT_GT(CountColour(image, sundays, 255, 0, 0), 20);
+    EXPECT_GT(CountColour(image, saturdays, 0, 0, 255), 20);
+    EXPECT_EQ(CountColour(image, weekdays, 255, 0, 0) + CountColour(image, weekdays, 0, 0, 255), 0);
+    // 仏滅 and 大安 each come round about five times a month.
+    const wxRect cycles(0, ch, 42 * cw, 12 * ch);
+    EXPECT_GT(CountColour(image, cycles, 255, 0, 255), 20);
+    EXPECT_GT(CountColour(image, cycles, 0, 255, 0), 20);
+    ASSERT_TRUE(SaveScreenshot(rokyo, "views_rokyo_window.png"));
+}
+
+class DayWindowTest : public ViewsTest {
+protected:
+    void SetUp() override
+    {
+        ViewsTest::SetUp();
+        CStatus::bUmsLoad = 0;
+        ums.hUms.clear();
+        ums.nRecords = 0;
+        WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\nUnsei=1\n");
+    }
+    TVesomaWindow* OnlyDayWindow()
+    {
+        const std::vector<TVesomaWindow*> open = OpenWindows<TVesomaWindow>();
+        return open.size() == 1 ? open[0] : nullptr;
+    }
+};
+
+TEST_F(DayWindowTest, OpensOnceAtTheRememberedPlace)
+{
+    std::filesystem::copy_file(VESOMA_UMS_FILE, workDir / "vesoma.ums");
+    TMainFrame* frame = StartProgram();
+    RenderMonth(frame->Client());
+    SendCommand(frame, 517);
+    SendCommand(frame, 517);
+    PumpEvents();
+    TVesomaWindow* day = OnlyDayWindow();
+    ASSERT_NE(day, nullptr);
+    EXPECT_EQ(CStatus::bChildCreate, 1);
+    EXPECT_EQ(CStatus::bUmsLoad, 1);
+    EXPECT_EQ(Title(day), "暦と運勢");
+    EXPECT_EQ(day->GetName(), "VESOMA:DAY");
+    EXPECT_EQ(day->GetPosition(), wxPoint(200, 80));
+    EXPECT_EQ(day->GetSize(), wxSize(420, 200));
+    EXPECT_EQ(kc.nDay, 20);
+
+    day->Move(300, 150);
+    PumpEvents();
+    EXPECT_EQ(TVesomaWindow::ptPosition, wxPoint(300, 150));
+    day->Close();
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(CStatus::bChildCreate, 0);
+    SendCommand(frame, 517);
+    PumpEvents();
+    ASSERT_NE(OnlyDayWindow(), nullptr);
+    EXPECT_EQ(OnlyDayWindow()->GetPosition(), wxPoint(300, 150));
+    TVesomaWindow::ptPosition = wxPoint(200, 80);
+}
+
+TEST_F(DayWindowTest, FollowsTheSelectedDay)
+{
+    TMainFrame* frame = StartProgram();
+    RenderMonth(frame->Client());
+    ClickLine(frame->Client(), 5);
+    EXPECT_EQ(kc.nDay, 20);  // no day window yet: the table keeps its day
+    SendCommand(frame, 517);
+    ClickLine(frame->Client(), 9);
+    EXPECT_EQ(ActDate[2], 8);
+    EXPECT_EQ(kc.nDay, 8);
+    EXPECT_EQ(CStatus::bUmsLoad, 0);  // no fortune file in the folder
+}
+
+TEST_F(DayWindowTest, ScrollRangeCoversTheFortuneTexts)
+{
+    std::filesystem::copy_file(VESOMA_UMS_FILE, workDir / "vesoma.ums");
+    WriteFile("VESOMA.CAL", "****/ 5/ 3,憲法の日の集い\r\n2001/ 5/ 3,家族で出かける\r\n");
+    TMainFrame* frame = StartProgram();
+    frame->Move(0, 0);
+    RenderMonth(frame->Client());
+    frame->Client()->CellSet(4);  // 3 May, a holiday
+    RenderMonth(frame->Client());
+    SendCommand(frame, 517);
+    TVesomaWindow* day = OnlyDayWindow();
+    ASSERT_NE(day, nullptr);
+    const wxSize cell = ScreenCell();
+    const wxImage image = Render(wxSize(60 * cell.x, 20 * cell.y), [day](wxDC& dc) { day->Paint(dc); });
+    // The weekday and the holiday name in red on line 0.
+    EXPECT_GT(CountColour(image, wxRect(33 * cell.x, 0, 6 * cell.x, cell.y), 255, 0, 0), 20);
+    EXPECT_GT(CountColour(image, wxRect(42 * cell.x, 0, 10 * cell.x, cell.y), 255, 0, 0), 20);
+    int unitsX = 0;
+    int unitsY = 0;
+    day->Canvas()->GetVirtualSize(&unitsX, &unitsY);
+    // Two events, the heading and at least three paragraphs, and three lines more.
+    EXPECT_GE(unitsY, (4 + 2 + 1 + 3 + 3) * cell.y);
+    ASSERT_TRUE(SaveScreenshot(day, "views_day_window.png"));
+}
+
+class InfoWindowTest : public ViewsTest {
+protected:
+    void WriteTodaysEvents(int count)
+    {
+        std::string lines;
+        for (int i = 1; i <= count; ++i)
+            lines += "2001/ 5/20,予定その" + std::to_string(i) + "\r\n";
+        WriteFile("VESOMA.CAL", lines);
+    }
+};
+
+TEST_F(InfoWindowTest, ThreeEventsMakeNineLinesAndTheButtonCloses)
+{
+    WriteTodaysEvents(3);
+    TMainFrame* frame = StartProgram();
+    PumpEvents();
+    ASSERT_EQ(OpenWindows<TInfoWindow>().size(), 1u);
+    TInfoWindow* info = OpenWindows<TInfoWindow>()[0];
+    const wxSize cell = ScreenCell();
+    EXPECT_EQ(info->GetSize(), wxSize(50 * cell.x, 9 * cell.y));
+    EXPECT_EQ(info->GetName(), "VESOMA:Event");
+    auto* button = wxDynamicCast(info->FindWindow(3568), wxButton);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->GetLabel().utf8_string(), "了解");
+    EXPECT_EQ(button->GetPosition(), wxPoint(200 - 4 * cell.x, 6 * cell.y));
+    ASSERT_TRUE(SaveScreenshot(info, "views_info_window.png"));
+
+    wxCommandEvent press(wxEVT_BUTTON, 3568);
+    press.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(press);
+    wxTheApp->ProcessIdle();
+    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
+    EXPECT_FALSE(frame->IsBeingDeleted());
+}
+
+TEST_F(InfoWindowTest, TwelveEventsMakeFourteenLines)
+{
+    WriteTodaysEvents(12);
+    StartProgram();
+    PumpEvents();
+    ASSERT_EQ(OpenWindows<TInfoWindow>().size(), 1u);
+    EXPECT_EQ(OpenWindows<TInfoWindow>()[0]->GetSize().y, 14 * ScreenCell().y);
+}
+
+TEST_F(InfoWindowTest, NoWindowWithoutEventsOrWhenTheSettingIsOff)
+{
+    WriteFile("VESOMA.CAL", "2001/ 5/21,あした\r\n");
+    StartProgram()->Destroy();
+    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
+    WriteTodaysEvents(2);
+    WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\n");
+    StartProgram();
+    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
+}
+
+TEST_F(InfoWindowTest, ClosesItselfWhenTheDayHasNoEvent)
+{
+    WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\n");
+    TMainFrame* frame = StartProgram();
+    const int tomorrow[3] = {2001, 5, 21};
+    kc.SetDate(tomorrow);
+    new TInfoWindow(frame->Client(), "");
+    for (int i = 0; i < 5 && !OpenWindows<TInfoWindow>().empty(); ++i) {
+        PumpEvents();
+        wxTheApp->ProcessIdle();
+    }
+    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
+}
