@@ -8,9 +8,11 @@
 #include "almanac/vesoma.h"
 #include "cli/options.h"
 #include "events/events.h"
+#include "fortune/fortune_file.h"
 #include "platform/cell_surface.h"
 #include "platform/file_io.h"
 #include "settings/status.h"
+#include "views/day_view.h"
 
 namespace {
 
@@ -73,6 +75,23 @@ void CountEvents(Vesoma& table)
     }
 }
 
+// The day window's body for the table's current day, as many lines as it
+// draws, with the fortune texts when vesoma.ums is at hand.
+void PrintDay(Vesoma& table, bool colour)
+{
+    const DayEntry& day = ShownDay(table);
+    const bool loaded = platform::FileExists("vesoma.ums") && ums.LoadUmsFile("vesoma.ums") == 1;
+    FUms* fortune = loaded ? &ums : nullptr;
+    // Room for every event and for ten two-line paragraphs below them.
+    platform::CellSurface surface(80, 8 + day.nEvent + day.nEvent / 10 + 24, 8, 16);
+    const int lines = DrawVesomaDay(surface, day, Evs, fortune).nLines;
+    const std::string rows = colour ? surface.RenderAnsi() : surface.RenderPlain();
+    std::size_t end = 0;
+    for (int i = 0; i < lines && end != std::string::npos; ++i)
+        end = rows.find('\n', end + (i > 0));
+    std::fwrite(rows.data(), 1, end == std::string::npos ? rows.size() : end + 1, stdout);
+}
+
 void UseCurrentMonth(CliOptions& options)
 {
     std::time_t now = std::time(nullptr);
@@ -106,6 +125,14 @@ int main(int argc, char** argv)
     const bool colour = UseColour(options.colour);
     if (options.tsv)
         PrintTsvHeader();
+    if (options.day > 0) {
+        const int date[3] = {options.firstYear, options.firstMonth, options.day};
+        kc.SetCalender(date);
+        kc.SetDate(date);
+        CountEvents(kc);
+        PrintDay(kc, colour);
+        return 0;
+    }
     int date[3] = {options.firstYear, options.firstMonth, 1};
     for (;;) {
         kc.SetCalender(date);

@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "calendar/date_arith.h"
+
 #include <cerrno>
 #include <cstdlib>
 
@@ -16,6 +18,8 @@ const char* const kCliUsage =
     "          for every month from YEAR MONTH to YEAR2 MONTH2 inclusive\n"
     "  --events FILE  the event file whose events the days count (default:\n"
     "          VESOMA.CAL of the working directory, when there is one)\n"
+    "  --day YEAR MONTH DAY  the day window: the day's almanac, its events and,\n"
+    "          with vesoma.ums in the working directory, its fortune texts\n"
     "  --help  this text\n"
     "Years run from 1900 to 2100.\n";
 
@@ -42,15 +46,36 @@ std::string CheckMonth(int year, int month)
     return "";
 }
 
+std::string ReadDay(const std::vector<int>& numbers, CliOptions& options)
+{
+    if (options.tsv)
+        return "--day and --tsv cannot be combined";
+    if (numbers.size() != 3)
+        return "--day takes YEAR MONTH DAY";
+    const std::string problem = CheckMonth(numbers[0], numbers[1]);
+    if (!problem.empty())
+        return problem;
+    const int date[3] = {numbers[0], numbers[1], numbers[2]};
+    if (numbers[2] < 1 || numbers[2] > GetMaxDate(date))
+        return "day " + std::to_string(numbers[2]) + " is not in that month";
+    options.firstYear = options.lastYear = numbers[0];
+    options.firstMonth = options.lastMonth = numbers[1];
+    options.day = numbers[2];
+    return "";
+}
+
 }  // namespace
 
 std::string ParseCliOptions(const std::vector<std::string>& args, CliOptions& options)
 {
     std::vector<int> numbers;
+    bool day = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--day") {
+            day = true;
         } else if (arg == "--tsv") {
             options.tsv = true;
         } else if (arg == "--table") {
@@ -80,6 +105,8 @@ std::string ParseCliOptions(const std::vector<std::string>& args, CliOptions& op
             numbers.push_back(number);
         }
     }
+    if (day)
+        return ReadDay(numbers, options);
     if (numbers.size() != 0 && numbers.size() != 2 && numbers.size() != 4)
         return "give YEAR MONTH, or YEAR MONTH YEAR2 MONTH2";
     if (numbers.empty())

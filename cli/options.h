@@ -16,6 +16,7 @@ struct CliOptions {
     int firstMonth = 0;
     int lastYear = 0;
     int lastMonth = 0;
+    int day = 0;  // --day: the day window of firstYear, firstMonth and this day
 };
 
 // Reads args (without the program name). Returns an empty string on success,

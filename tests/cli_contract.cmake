@@ -83,3 +83,13 @@ if(NOT rc EQUAL 1 OR NOT out STREQUAL "" OR err STREQUAL "")
 endif()
 expect_rejected(--tsv 2000 2 --events)
 file(REMOVE_RECURSE "${work}")
+
+# The day window's body: the dates with the holiday, then the signs; events
+# and the fortune section only where there are any (none here).
+expect_rejected(--day 2001 2 30)
+expect_rejected(--day 2001 5)
+expect_rejected(--day --tsv 2001 5 3)
+execute_process(COMMAND ${TOOL} --day --color=never 2001 5 3 RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^ 2001年 5月 3日（旧暦    4月10日 木曜日   憲法記念日\n +丙寅  先勝  一白  角宿  開\n\n$")
+  message(FATAL_ERROR "--day 2001 5 3: expected the day's three lines, got ${rc} [${out}]")
+endif()
