@@ -117,7 +117,7 @@ bool LoadAboutBox(wxDialog& dialog, wxWindow* parent)
 {
     if (!wxXmlResource::Get()->LoadDialog(&dialog, parent, "AboutBox"))
         return false;
-    if (auto* picture = wxDynamicCast(dialog.FindWindow(4096), wxStaticBitmap))
+    if (auto* picture = dynamic_cast<wxStaticBitmap*>(dialog.FindWindow(4096)))
         picture->SetIcon(GetIcon("4096"));
     return true;
 }

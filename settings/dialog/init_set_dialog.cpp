@@ -27,9 +27,9 @@ TInitSetDialog::TInitSetDialog(wxWindow* parent, const char* resourceName)
     // The dialog's place is given in dialog units from the owner's client area.
     if (parent)
         Move(parent->ClientToScreen(ConvertDialogToPixels(wxPoint(44, 45))));
-    pEventFile = wxDynamicCast(FindWindow(kEventFileEdit), wxTextCtrl);
+    pEventFile = dynamic_cast<wxTextCtrl*>(FindWindow(kEventFileEdit));
     for (int i = 0; i < 4; ++i)
-        pCheck[i] = wxDynamicCast(FindWindow(kFirstCheck + i), wxCheckBox);
+        pCheck[i] = dynamic_cast<wxCheckBox*>(FindWindow(kFirstCheck + i));
     if (pCheck[1])
         pCheck[1]->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { HandleCheckMsg(); });
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { HandleHelpMsg(); }, kHelpButton);

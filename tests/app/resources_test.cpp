@@ -82,7 +82,7 @@ TEST(ResourcesTest, TheAboutBoxShowsNameVersionAndIcon)
     EXPECT_EQ(about.GetSize(), about.ConvertDialogToPixels(wxSize(160, 80)));
     std::string texts;
     for (wxWindow* child : about.GetChildren()) {
-        if (auto* text = wxDynamicCast(child, wxStaticText))
+        if (auto* text = dynamic_cast<wxStaticText*>(child))
             texts += std::string(text->GetLabel().utf8_str()) + "\n";
     }
     EXPECT_EQ(texts, "Ｑｕｅｌｏｎの運勢暦\n    ( Ver 0.21 )\n");
@@ -90,7 +90,7 @@ TEST(ResourcesTest, TheAboutBoxShowsNameVersionAndIcon)
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(std::string(ok->GetLabel().utf8_str()), "了解");
     EXPECT_EQ(ok->GetPosition(), about.ConvertDialogToPixels(wxPoint(64, 60)));
-    auto* icon = wxDynamicCast(about.FindWindow(4096), wxStaticBitmap);
+    auto* icon = dynamic_cast<wxStaticBitmap*>(about.FindWindow(4096));
     ASSERT_NE(icon, nullptr);
     EXPECT_TRUE(icon->GetBitmap().IsOk());
 }
@@ -107,7 +107,7 @@ protected:
     static std::string OpenedPage()
     {
         for (wxWindow* window : wxTopLevelWindows) {
-            auto* frame = wxDynamicCast(window, wxHtmlHelpFrame);
+            auto* frame = dynamic_cast<wxHtmlHelpFrame*>(window);
             if (frame && !frame->IsBeingDeleted())
                 return std::string(frame->GetHelpWindow()->GetHtmlWindow()->GetOpenedPage().AfterLast(':').utf8_str());
         }
@@ -148,7 +148,7 @@ TEST_F(HelpTest, ThePagesAreJapaneseText)
 {
     ASSERT_TRUE(resources::ShowHelpContext(nullptr, "VESOMA.HLP", resources::HelpSettings));
     for (wxWindow* window : wxTopLevelWindows) {
-        if (auto* frame = wxDynamicCast(window, wxHtmlHelpFrame)) {
+        if (auto* frame = dynamic_cast<wxHtmlHelpFrame*>(window)) {
             wxString text = frame->GetHelpWindow()->GetHtmlWindow()->ToText();
             EXPECT_NE(text.Find(wxString::FromUTF8("当日のイベントを表示")), wxNOT_FOUND);
         }

@@ -26,10 +26,10 @@ namespace {
 // A click as the user gives it: the control's event goes to its handlers.
 void Click(wxWindow* control)
 {
-    wxEventType type = wxDynamicCast(control, wxCheckBox) ? wxEVT_CHECKBOX : wxEVT_BUTTON;
+    wxEventType type = dynamic_cast<wxCheckBox*>(control) ? wxEVT_CHECKBOX : wxEVT_BUTTON;
     wxCommandEvent event(type, control->GetId());
     event.SetEventObject(control);
-    if (auto* check = wxDynamicCast(control, wxCheckBox)) {
+    if (auto* check = dynamic_cast<wxCheckBox*>(control)) {
         check->SetValue(!check->GetValue());
         event.SetInt(check->GetValue());
     }
@@ -183,7 +183,7 @@ TEST_F(SettingsDialogTest, TheHelpButtonOpensTheSettingsPage)
     Click(dialog->FindWindow(771));
     wxHtmlHelpFrame* help = nullptr;
     for (wxWindow* window : wxTopLevelWindows) {
-        if (auto* frame = wxDynamicCast(window, wxHtmlHelpFrame))
+        if (auto* frame = dynamic_cast<wxHtmlHelpFrame*>(window))
             help = frame;
     }
     ASSERT_NE(help, nullptr);
@@ -195,7 +195,7 @@ int RunWithUser(char (&szEventFile)[kEventFileSize], std::function<void(TInitSet
 {
     wxTheApp->CallAfter([user] {
         for (wxWindow* window : wxTopLevelWindows) {
-            auto* dialog = wxDynamicCast(window, TInitSetDialog);
+            auto* dialog = dynamic_cast<TInitSetDialog*>(window);
             if (dialog && dialog->IsModal()) {
                 user(dialog);
                 return;
