@@ -3,6 +3,7 @@
 #include "settings/dialog/init_set_dialog.h"
 
 #include "../core/message_recorder.h"
+#include "app_fixture.h"
 #include "platform/sjis.h"
 #include "platform/wx/wx_text.h"
 #include "resources/help.h"
@@ -17,7 +18,11 @@
 #include <wx/html/helpfrm.h>
 #include <wx/textctrl.h>
 
+#include <chrono>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <functional>
 #include <string>
 
@@ -226,6 +231,58 @@ TEST_F(SettingsDialogTest, TheCommandAppliesAConfirmedDialogOnly)
     EXPECT_EQ(result, 1);
     EXPECT_STREQ(szEventFile, "NEW.CAL");
     EXPECT_EQ(CStatus::UnseiDisp, 0);
+    EXPECT_EQ(CStatus::TableType, 1);
+}
+
+// The settings command of the running program: the profile is written only
+// when the dialog is confirmed.
+class SettingsCommandTest : public AppTest {
+protected:
+    std::string Profile() const
+    {
+        std::ifstream in(workDir / "VESOMA.ini", std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+
+    // Runs command 769 while the test plays the user on the dialog.
+    void RunCommand(TMainFrame* frame, std::function<void(TInitSetDialog*)> user)
+    {
+        wxTheApp->CallAfter([user] {
+            for (wxWindow* window : wxTopLevelWindows) {
+                auto* dialog = dynamic_cast<TInitSetDialog*>(window);
+                if (dialog && dialog->IsModal())
+                    return user(dialog);
+            }
+            ADD_FAILURE() << "no settings dialog open";
+        });
+        SendCommand(frame, 769);
+    }
+};
+
+TEST_F(SettingsCommandTest, ACancelledDialogLeavesTheProfileAndItsTimeStamp)
+{
+    namespace fs = std::filesystem;
+    WriteFile("VESOMA.ini", "; 自分の設定\r\n[VESOMA]\r\nTable=5\r\nEventInfo=0\r\n");
+    const fs::path ini = workDir / "VESOMA.ini";
+    fs::last_write_time(ini, fs::last_write_time(ini) - std::chrono::hours(24));
+    const auto stamp = fs::last_write_time(ini);
+    const std::string before = Profile();
+
+    TMainFrame* frame = StartProgram();
+    RunCommand(frame, [](TInitSetDialog* d) {
+        EXPECT_TRUE(d->Check(521)->GetValue());
+        EXPECT_FALSE(d->Check(522)->GetValue());
+        Click(d->Check(523));
+        Click(d->FindWindow(wxID_CANCEL));
+    });
+    EXPECT_EQ(fs::last_write_time(ini), stamp);
+    EXPECT_EQ(Profile(), before);
+    EXPECT_EQ(CStatus::TableType, 5);
+
+    RunCommand(frame, [](TInitSetDialog* d) { Click(d->FindWindow(wxID_OK)); });
+    EXPECT_NE(fs::last_write_time(ini), stamp);
+    EXPECT_EQ(Profile(), platform::SjisText("; 自分の設定") +
+                             std::string("\r\n[VESOMA]\r\nTable=1\r\nEventInfo=0\r\nEventFile=VESOMA.CAL\r\nUnsei=1\r\n"));
     EXPECT_EQ(CStatus::TableType, 1);
 }
 
