@@ -45,6 +45,9 @@ public:
     void CmVesomaCreate();
     void OpenInfoWindow();
     void CmInitSetup();
+    // The event dialogs; the month is repainted when the store gained records.
+    void CmEventList();
+    void CmEventEdit();
     void CmEventSave();
     void CmHelp();
     void CmHelpUsage();

@@ -67,10 +67,12 @@ void CopyField(const wxTextCtrl* field, char* dst, std::size_t maxBytes)
     platform::CopyCut(dst, text.c_str(), maxBytes);
 }
 
-// ChangeValue leaves the field unmodified: only the user's typing is a change.
+// Only the user's typing is a change. GTK marks a field that the program
+// empties as modified, so the flag is cleared explicitly.
 void SetField(wxTextCtrl* field, const char* sjis)
 {
     field->ChangeValue(platform::WxFromSjis(sjis));
+    field->DiscardEdits();
 }
 
 template <std::size_t N>

@@ -25,7 +25,7 @@
 namespace {
 
 const int kAllCommands[] = {48, 49, 63, 513, 514, 515, 516, 517, 769, 776, 777, 778, 785, 992, 997, 1023};
-const int kHandledCommands[] = {48, 49, 63, 513, 514, 515, 516, 517, 769, 778, 992, 997, 1023};
+const int kHandledCommands[] = {48, 49, 63, 513, 514, 515, 516, 517, 769, 776, 777, 778, 992, 997, 1023};
 
 bool IsHandled(int id)
 {
