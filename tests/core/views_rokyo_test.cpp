@@ -117,10 +117,3 @@ TEST(RokyoCaption, PadsYearAndMonth)
     EXPECT_EQ(RokyoCaption(2001, 3), SjisText("六曜暦-2001年 3月"));
     EXPECT_EQ(RokyoCaption(1999, 12), SjisText("六曜暦-1999年12月"));
 }
-
-TEST(RokyoSize, FromTheCharacterCell)
-{
-    EXPECT_EQ(RokyoWidth(8), 336);
-    EXPECT_EQ(RokyoHeight(16), 228);
-    EXPECT_EQ(RokyoHeight(15), 213);
-}
