@@ -90,15 +90,10 @@ wxAcceleratorTable GetAccelerators()
     return wxAcceleratorTable(static_cast<int>(sizeof entries / sizeof entries[0]), entries);
 }
 
-wxString LoadWxString(int id)
+wxString HintText(int id)
 {
     const char* text = LoadString(id);
     return text ? platform::WxFromSjis(text) : wxString();
-}
-
-wxString HintText(int id)
-{
-    return LoadWxString(id);
 }
 
 wxBitmap GetToolBitmap(int id)

@@ -29,9 +29,6 @@ wxAcceleratorTable GetAccelerators();
 // Status hint of a command id from the string table; empty when it has none.
 wxString HintText(int id);
 
-// A string of the string table as wxString (empty when missing).
-wxString LoadWxString(int id);
-
 // Tool-bar bitmap of command 48 or 513-517 (22 x 20); wxNullBitmap otherwise.
 wxBitmap GetToolBitmap(int id);
 
