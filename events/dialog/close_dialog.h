@@ -1,10 +1,19 @@
-// Ending a dialog with the program's result code (1 OK, 2 cancel).
+// What the event dialogs share as modal dialogs of the program.
 #pragma once
 
 #include <wx/dialog.h>
 
-// Ends a modal run with result; a dialog that is not shown modally (as the
-// tests drive it) keeps result as its return code and is hidden.
+// Places the dialog at x, y dialog units from its owner's client area (a
+// resource position in dialog units needs a window to measure them).
+inline void PlaceDialog(wxDialog& dialog, int x, int y)
+{
+    if (wxWindow* owner = dialog.GetParent())
+        dialog.Move(owner->ClientToScreen(dialog.ConvertDialogToPixels(wxPoint(x, y))));
+}
+
+// Ends a modal run with the program's result (1 OK, 2 cancel); a dialog that
+// is not shown modally (as the tests drive it) keeps result as its return
+// code and is hidden.
 inline void CloseDialog(wxDialog& dialog, int result)
 {
     dialog.SetReturnCode(result);

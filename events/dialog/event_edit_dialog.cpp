@@ -92,20 +92,21 @@ EventEditDialog::EventEditDialog(wxWindow* parent, const char* resourceName, Eve
 {
     if (!wxXmlResource::Get()->LoadDialog(this, parent, resourceName))
         return;
-    pYear = wxDynamicCast(FindWindow(kYear), wxTextCtrl);
-    pMonth = wxDynamicCast(FindWindow(kMonth), wxTextCtrl);
-    pDay = wxDynamicCast(FindWindow(kDay), wxTextCtrl);
-    pWeekText = wxDynamicCast(FindWindow(kWeekText), wxTextCtrl);
-    pName = wxDynamicCast(FindWindow(kName), wxTextCtrl);
+    PlaceDialog(*this, 8, 6);
+    pYear = dynamic_cast<wxTextCtrl*>(FindWindow(kYear));
+    pMonth = dynamic_cast<wxTextCtrl*>(FindWindow(kMonth));
+    pDay = dynamic_cast<wxTextCtrl*>(FindWindow(kDay));
+    pWeekText = dynamic_cast<wxTextCtrl*>(FindWindow(kWeekText));
+    pName = dynamic_cast<wxTextCtrl*>(FindWindow(kName));
     for (int i = 0; i < 7; ++i)
-        pDayRadio[i] = wxDynamicCast(FindWindow(kFirstDayRadio + i), wxRadioButton);
+        pDayRadio[i] = dynamic_cast<wxRadioButton*>(FindWindow(kFirstDayRadio + i));
     for (int i = 0; i < 6; ++i)
-        pNumRadio[i] = wxDynamicCast(FindWindow(kFirstNumRadio + i), wxRadioButton);
-    pWeekCheck = wxDynamicCast(FindWindow(kWeekCheck), wxCheckBox);
-    pWeekGroup = wxDynamicCast(FindWindow(kWeekGroup), wxStaticBox);
-    pNumGroup = wxDynamicCast(FindWindow(kNumGroup), wxStaticBox);
-    pDayGroup = wxDynamicCast(FindWindow(kDayGroup), wxStaticBox);
-    pNextButton = wxDynamicCast(FindWindow(kNext), wxButton);
+        pNumRadio[i] = dynamic_cast<wxRadioButton*>(FindWindow(kFirstNumRadio + i));
+    pWeekCheck = dynamic_cast<wxCheckBox*>(FindWindow(kWeekCheck));
+    pWeekGroup = dynamic_cast<wxStaticBox*>(FindWindow(kWeekGroup));
+    pNumGroup = dynamic_cast<wxStaticBox*>(FindWindow(kNumGroup));
+    pDayGroup = dynamic_cast<wxStaticBox*>(FindWindow(kDayGroup));
+    pNextButton = dynamic_cast<wxButton*>(FindWindow(kNext));
     if (!IsLoaded())
         return;
 

@@ -42,7 +42,8 @@ EventListDialog::EventListDialog(wxWindow* parent, const char* resourceName, Eve
 {
     if (!wxXmlResource::Get()->LoadDialog(this, parent, resourceName))
         return;
-    pList = wxDynamicCast(FindWindow(kList), wxListBox);
+    PlaceDialog(*this, 8, 6);
+    pList = dynamic_cast<wxListBox*>(FindWindow(kList));
     if (pList == nullptr || events == nullptr)
         return;
 

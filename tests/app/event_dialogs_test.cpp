@@ -14,6 +14,7 @@
 #include <wx/frame.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
+#include <wx/statbox.h>
 #include <wx/textctrl.h>
 
 #include "almanac/vesoma.h"
@@ -135,6 +136,7 @@ protected:
         AppTest::SetUp();
         // The dialogs' positions are in dialog units of their owner.
         owner = new wxFrame(nullptr, wxID_ANY, "");
+        owner->Show();
         Evs.bEdit = 0;
         LoadStore({});
     }
@@ -149,6 +151,60 @@ protected:
 };
 
 // ---- The editor ------------------------------------------------------------
+
+// Focusable controls in tab order: id, label (UTF-8, empty for edits), x, y in dialog units.
+struct ControlPlace {
+    int id;
+    const char* label;
+    int x;
+    int y;
+};
+
+void ExpectControls(wxDialog& dialog, const std::vector<ControlPlace>& expected)
+{
+    std::vector<int> order;
+    for (wxWindow* child : dialog.GetChildren()) {
+        if (child->IsShown() && child->AcceptsFocus())
+            order.push_back(child->GetId());
+    }
+    std::vector<int> expectedOrder;
+    for (const ControlPlace& control : expected) {
+        expectedOrder.push_back(control.id);
+        wxWindow* window = dialog.FindWindow(control.id);
+        ASSERT_NE(window, nullptr) << control.id;
+        EXPECT_EQ(window->GetPosition(), dialog.ConvertDialogToPixels(wxPoint(control.x, control.y))) << control.id;
+        if (dynamic_cast<wxTextCtrl*>(window) == nullptr) {
+            EXPECT_EQ(Utf8(window->GetLabel()), control.label) << control.id;
+        }
+    }
+    EXPECT_EQ(order, expectedOrder);
+}
+
+TEST_F(EventDialogTest, TheResourcesHoldTheirControlsInTabOrder)
+{
+    EventEditDialog editor(owner, "EventEditBox", &Evs);
+    EXPECT_EQ(Utf8(editor.GetTitle()), "イベントの登録");
+    EXPECT_EQ(editor.GetPosition(), owner->ClientToScreen(editor.ConvertDialogToPixels(wxPoint(8, 6))));
+    ExpectControls(editor, {{327, "", 60, 8},        {328, "", 89, 8},         {788, "", 52, 26},
+                            {326, "", 18, 8},        {787, "", 155, 8},        {wxID_CANCEL, "取消", 76, 44},
+                            {wxID_OK, "了解", 26, 44}, {771, "ヘルプ", 136, 44}, {793, "次を登録", 216, 44},
+                            {792, "曜日を指定", 205, 8}, {817, "毎週", 25, 82},    {818, "第１", 25, 92},
+                            {819, "第２", 25, 102},   {820, "第３", 60, 82},    {821, "第４", 60, 92},
+                            {822, "第５", 60, 102},   {802, "日曜", 105, 82},   {803, "月曜", 105, 92},
+                            {804, "火曜", 105, 102},  {805, "水曜", 140, 82},   {806, "木曜", 140, 92},
+                            {807, "金曜", 140, 102},  {808, "土曜", 175, 82}});
+    EXPECT_EQ(Utf8(editor.pWeekGroup->GetLabel()), " 曜日指定 ");
+
+    EventListDialog list(owner, "EventListBox", &Evs);
+    EXPECT_EQ(Utf8(list.GetTitle()), "イベントの一覧");
+    ExpectControls(list, {{776, "", 12, 14},
+                          {wxID_OK, "了解", 10, 90},
+                          {wxID_CANCEL, "取消", 56, 90},
+                          {769, "追加...", 110, 90},
+                          {770, "変更...", 145, 90},
+                          {772, "削除", 180, 90},
+                          {771, "ヘルプ", 220, 90}});
+}
 
 TEST_F(EventDialogTest, NewDateEventRegistersOnOk)
 {
@@ -446,6 +502,7 @@ TEST_F(EventListTest, DeleteThenCancelAsksAndRestoresTheStore)
 TEST_F(EventListTest, ChangedEventReplacesItsLineOnOk)
 {
     EventListDialog dialog(owner, "EventListBox", &Evs);
+    dialog.Show();  // the owner of the editor, as in its modal run
     dialog.pList->SetSelection(ListRow(dialog, "1996/ 5/ 3,B"));
     WhenEditorOpens([](EventEditDialog& editor) {
         EXPECT_EQ(Utf8(editor.pName->GetValue()), "B");
@@ -467,6 +524,7 @@ TEST_F(EventListTest, ChangedEventReplacesItsLineOnOk)
 TEST_F(EventListTest, ChangedEventIsDroppedOnCancel)
 {
     EventListDialog dialog(owner, "EventListBox", &Evs);
+    dialog.Show();  // the owner of the editor, as in its modal run
     dialog.pList->SetSelection(ListRow(dialog, "****/12/25,Ａ"));
     WhenEditorOpens([](EventEditDialog& editor) {
         Type(editor.pName, "Ｚ");
@@ -484,6 +542,7 @@ TEST_F(EventListTest, ChangedEventIsDroppedOnCancel)
 TEST_F(EventListTest, UntouchedChangesRegisterOnlyWeekdayRules)
 {
     EventListDialog dialog(owner, "EventListBox", &Evs);
+    dialog.Show();  // the owner of the editor, as in its modal run
     dialog.pList->SetSelection(ListRow(dialog, "1996/ 5/ 3,B"));
     WhenEditorOpens([](EventEditDialog& editor) { editor.CmOk(); });
     dialog.CmEventEdit();
@@ -503,6 +562,7 @@ TEST_F(EventListTest, UntouchedChangesRegisterOnlyWeekdayRules)
 TEST_F(EventListTest, AddingWithNextTwiceThenCancelListsBothAndOpensEmptyAfterAChange)
 {
     EventListDialog dialog(owner, "EventListBox", &Evs);
+    dialog.Show();  // the owner of the editor, as in its modal run
     dialog.pList->SetSelection(ListRow(dialog, "1996/ 5/ 3,B"));
     WhenEditorOpens([](EventEditDialog& editor) {
         Type(editor.pName, "B2");
