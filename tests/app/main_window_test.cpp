@@ -2,11 +2,13 @@
 // commands, month stepping and the selection of a day.
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/dcclient.h>
+#include <wx/html/helpfrm.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
@@ -20,6 +22,7 @@
 #include "platform/sjis.h"
 #include "platform/wx/wx_text.h"
 #include "resources/resources.h"
+#include "settings/init_info.h"
 #include "settings/status.h"
 
 namespace {
@@ -47,6 +50,16 @@ void Click(TMyWindow* window, int y, wxEventType type = wxEVT_LEFT_DOWN)
     click.SetPosition(wxPoint(5, y));
     click.SetEventObject(window);
     window->GetEventHandler()->ProcessEvent(click);
+}
+
+// The help viewer's frame while it is open.
+wxWindow* OpenHelpFrame()
+{
+    for (wxWindow* window : wxTopLevelWindows) {
+        if (dynamic_cast<wxHtmlHelpFrame*>(window) != nullptr && !window->IsBeingDeleted())
+            return window;
+    }
+    return nullptr;
 }
 
 // Whether the band covers grid line `line` of a rendering whose first line is
@@ -280,4 +293,60 @@ TEST_F(MonthTest, ClickAfterScrollingSelectsTheLineUnderThePointer)
     EXPECT_EQ(window->nSelectLine, 3);
     EXPECT_EQ(ActDate[2], 2);
     EXPECT_TRUE(BandOn(RenderMonth(window), window, 3, 3));
+}
+
+TEST_F(MonthTest, DoubleClickSelectsTheDayAndAsksForTheDayWindow)
+{
+    TMainFrame* frame = StartProgram();
+    TMyWindow* window = frame->Client();
+    RenderMonth(window);
+    bool asked = false;
+    frame->Bind(wxEVT_MENU, [&asked](wxCommandEvent& event) {
+        asked = true;
+        event.Skip();
+    }, 517);
+
+    Click(window, 1 * window->nCharHeight, wxEVT_LEFT_DCLICK);
+    EXPECT_FALSE(asked);
+    Click(window, 6 * window->nCharHeight, wxEVT_LEFT_DCLICK);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(ActDate[2], 5);
+}
+
+using CommandTest = AppTest;
+
+TEST_F(CommandTest, SaveWritesTheFileTheEventsCameFrom)
+{
+    WriteFile("VESOMA.CAL", "****/12/25,クリスマス\r\n");
+    TMainFrame* frame = StartProgram();
+    std::strcpy(Evs.szEvent, platform::SjisText("花見"));
+    Evs.nDate[0] = 0;
+    Evs.nDate[1] = 4;
+    Evs.nDate[2] = 5;
+    Evs.nDate[3] = -1;
+    ASSERT_EQ(Evs.AddEvent(), 1);
+    // A changed setting takes effect at the next start only.
+    std::strcpy(frame->Client()->szEventFile, "OTHER.CAL");
+
+    SendCommand(frame, 778);
+
+    EXPECT_EQ(Evs.bModify, 0);
+    EXPECT_FALSE(std::filesystem::exists(workDir / "OTHER.CAL"));
+    std::ifstream saved(workDir / "VESOMA.CAL", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(platform::ToUtf8(text), "****/12/25,クリスマス\r\n****/ 4/ 5,花見\r\n");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(CommandTest, HelpOpensTheProgramPageAndClosesWithTheProgram)
+{
+    wxWeakRef<TMainFrame> frame = StartProgram();
+    SendCommand(frame, 992);
+    EXPECT_EQ(frame->Client()->bHelpShown, 1);
+    EXPECT_STREQ(szHelpFile, "vesoma.hlp");
+    EXPECT_NE(OpenHelpFrame(), nullptr);
+
+    frame->Close(true);
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(OpenHelpFrame(), nullptr);
 }
