@@ -17,6 +17,7 @@
 #include "platform/sjis.h"
 #include "platform/wx/almanac_font.h"
 #include "platform/wx/wx_draw_surface.h"
+#include "platform/wx/wx_text.h"
 #include "resources/help.h"
 #include "resources/resources.h"
 #include "settings/dialog/init_set_dialog.h"
@@ -114,6 +115,7 @@ void TMyWindow::EvCreate()
 void TMyWindow::GetInitInfo()
 {
     ::GetInitInfo(Fields());
+    GetParent()->SetLabel(platform::WxFromSjis(szTitle));
 }
 
 void TMyWindow::PutInitInfo()
@@ -295,7 +297,12 @@ void TMyWindow::EvClose(wxCloseEvent& event)
     if (bHelpShown || bUsingHelp)
         resources::QuitHelp();
     // Asked here, not when the store is torn down, so the box can still be shown.
-    Evs.AskSaveAtExit();
+    // When the user wanted the events saved and the save failed, the program
+    // stays open rather than losing them.
+    if (Evs.AskSaveAtExit() == 0 && event.CanVeto()) {
+        event.Veto();
+        return;
+    }
     event.Skip();
 }
 

@@ -88,6 +88,7 @@ TEST_F(StartUpTest, WithoutProfileTakesDefaultsAndWritesNothing)
     EXPECT_EQ(ActDate[1], 5);
     EXPECT_EQ(ActDate[2], 20);
     EXPECT_EQ(window->Today[3], 3 * 32 + 0);  // the third Sunday
+    EXPECT_EQ(Utf8(frame->GetTitle()), "Ｑｕｅｌｏｎの運勢暦");
     EXPECT_TRUE(messages.shown.empty());
 
     PumpEvents();
@@ -211,6 +212,28 @@ TEST_F(FrameTest, ExitCommandClosesAndAsksAboutUnsavedEvents)
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.LastCaption(), "イベント");
     EXPECT_EQ(messages.shown.back().buttons, platform::MbButtons::YesNo);
+}
+
+TEST_F(FrameTest, FailedSaveAtTheEndKeepsTheProgramOpen)
+{
+    WriteFile("VESOMA.ini", "[VESOMA]\nEventFile=missing/VESOMA.CAL\n");
+    MessageRecorder answers(platform::MbResult::Yes);
+    wxWeakRef<TMainFrame> frame = StartProgram();
+    std::strcpy(Evs.szEvent, platform::SjisText("追加"));
+    Evs.nDate[0] = 2001;
+    Evs.nDate[1] = 6;
+    Evs.nDate[2] = 1;
+    Evs.nDate[3] = -1;
+    ASSERT_EQ(Evs.AddEvent(), 1);
+
+    frame->Close();
+    wxTheApp->ProcessIdle();
+
+    ASSERT_TRUE(frame);
+    ASSERT_EQ(answers.shown.size(), 2u);
+    EXPECT_EQ(platform::ToUtf8(answers.shown[0].caption), "イベント");
+    EXPECT_EQ(answers.LastCaption(), "保存");
+    EXPECT_EQ(Evs.bModify, 1);
 }
 
 using MonthTest = AppTest;
