@@ -4,9 +4,12 @@
 #include <wx/dialog.h>
 
 // Places the dialog at x, y dialog units from its owner's client area (a
-// resource position in dialog units needs a window to measure them).
+// resource position in dialog units needs a window to measure them) and
+// makes the resource's size its client area, so that the caption the window
+// manager adds does not cut off the bottom controls.
 inline void PlaceDialog(wxDialog& dialog, int x, int y)
 {
+    dialog.SetClientSize(dialog.GetSize());
     if (wxWindow* owner = dialog.GetParent())
         dialog.Move(owner->ClientToScreen(dialog.ConvertDialogToPixels(wxPoint(x, y))));
 }

@@ -185,6 +185,7 @@ TEST_F(EventDialogTest, TheResourcesHoldTheirControlsInTabOrder)
     EventEditDialog editor(owner, "EventEditBox", &Evs);
     EXPECT_EQ(Utf8(editor.GetTitle()), "イベントの登録");
     EXPECT_EQ(editor.GetPosition(), owner->ClientToScreen(editor.ConvertDialogToPixels(wxPoint(8, 6))));
+    EXPECT_EQ(editor.GetClientSize(), editor.ConvertDialogToPixels(wxSize(265, 120)));
     ExpectControls(editor, {{327, "", 60, 8},        {328, "", 89, 8},         {788, "", 52, 26},
                             {326, "", 18, 8},        {787, "", 155, 8},        {wxID_CANCEL, "取消", 76, 44},
                             {wxID_OK, "了解", 26, 44}, {771, "ヘルプ", 136, 44}, {793, "次を登録", 216, 44},
@@ -197,6 +198,7 @@ TEST_F(EventDialogTest, TheResourcesHoldTheirControlsInTabOrder)
 
     EventListDialog list(owner, "EventListBox", &Evs);
     EXPECT_EQ(Utf8(list.GetTitle()), "イベントの一覧");
+    EXPECT_EQ(list.GetClientSize(), list.ConvertDialogToPixels(wxSize(265, 113)));
     ExpectControls(list, {{776, "", 12, 14},
                           {wxID_OK, "了解", 10, 90},
                           {wxID_CANCEL, "取消", 56, 90},
