@@ -1,5 +1,7 @@
 #include "app/arrow_pair.h"
 
+#include <algorithm>
+
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 #include <wx/spinbutt.h>

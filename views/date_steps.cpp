@@ -1,9 +1,13 @@
 #include "views/date_steps.h"
 
+#include <algorithm>
+
 #include "calendar/date_arith.h"
 
 int ReadDateField(const char* text, int maxChars)
 {
+    // A field holds four characters at most; nine digits still fit an int.
+    maxChars = std::min(maxChars, 9);
     int at = 0;
     auto more = [&] { return at < maxChars && text[at] != '\0'; };
     while (more() && (text[at] == ' ' || (text[at] >= '\t' && text[at] <= '\r')))
@@ -12,7 +16,6 @@ int ReadDateField(const char* text, int maxChars)
     if (more() && (text[at] == '+' || text[at] == '-'))
         negative = text[at++] == '-';
     int value = 0;
-    // A field holds a handful of characters, so the value cannot overflow.
     for (; more() && text[at] >= '0' && text[at] <= '9'; ++at)
         value = value * 10 + (text[at] - '0');
     return negative ? -value : value;

@@ -115,4 +115,5 @@ TEST(DateSteps, FieldsReadAsDecimalNumbers)
     EXPECT_EQ(ReadDateField("-", 2), 0);
     EXPECT_EQ(ReadDateField("\x82\x50", 2), 0);  // a full-width digit is no digit
     EXPECT_EQ(ReadDateField("12", 0), 0);
+    EXPECT_EQ(ReadDateField("99999999999999999999", 40), 999999999);  // never overflows
 }
