@@ -1,5 +1,6 @@
 #include "app/my_window.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include <wx/dcclient.h>
@@ -134,8 +135,9 @@ void TMyWindow::MeasureCell(wxDC& dc)
     platform::WxDrawSurface surface(dc);
     int size[2];
     GetTextAttr(surface, size);
-    nCharWidth = size[0];
-    nCharHeight = size[1];
+    // Clicks are divided by the cell; a font that measures nothing must not crash them.
+    nCharWidth = std::max(size[0], 1);
+    nCharHeight = std::max(size[1], 1);
 }
 
 void TMyWindow::SetScrollRanges()
