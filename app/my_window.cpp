@@ -8,9 +8,9 @@
 #include <wx/graphics.h>
 #include <wx/settings.h>
 
-#include "almanac/text_attr.h"
 #include "almanac/vesoma.h"
 #include "app/app_globals.h"
+#include "app/screen_cell.h"
 #include "calendar/date_arith.h"
 #include "events/events.h"
 #include "platform/clock.h"
@@ -132,12 +132,10 @@ InitInfoFields TMyWindow::Fields()
 void TMyWindow::MeasureCell(wxDC& dc)
 {
     dc.SetFont(GetFont());
-    platform::WxDrawSurface surface(dc);
-    int size[2];
-    GetTextAttr(surface, size);
+    const wxSize cell = ::MeasureCell(dc);
     // Clicks are divided by the cell; a font that measures nothing must not crash them.
-    nCharWidth = std::max(size[0], 1);
-    nCharHeight = std::max(size[1], 1);
+    nCharWidth = std::max(cell.x, 1);
+    nCharHeight = std::max(cell.y, 1);
 }
 
 void TMyWindow::SetScrollRanges()

@@ -9,7 +9,7 @@
 
 #include "app/arrow_pair.h"
 #include "calendar/date_arith.h"
-#include "events/dialog/close_dialog.h"
+#include "platform/wx/modal_dialog.h"
 #include "platform/message_box.h"
 #include "platform/sjis.h"
 #include "platform/wx/wx_text.h"

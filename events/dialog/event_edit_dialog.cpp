@@ -11,7 +11,7 @@
 #include <wx/textctrl.h>
 #include <wx/xrc/xmlres.h>
 
-#include "events/dialog/close_dialog.h"
+#include "platform/wx/modal_dialog.h"
 #include "events/events.h"
 #include "platform/message_box.h"
 #include "platform/sjis.h"

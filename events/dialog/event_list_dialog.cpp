@@ -7,7 +7,7 @@
 #include <wx/xrc/xmlres.h>
 
 #include "events/dialog/event_edit_dialog.h"
-#include "events/dialog/close_dialog.h"
+#include "platform/wx/modal_dialog.h"
 #include "events/events.h"
 #include "platform/message_box.h"
 #include "platform/sjis.h"

@@ -2,6 +2,7 @@
 
 #include "platform/message_box.h"
 #include "platform/sjis.h"
+#include "platform/wx/modal_dialog.h"
 #include "platform/wx/wx_text.h"
 #include "resources/help.h"
 
@@ -24,9 +25,7 @@ TInitSetDialog::TInitSetDialog(wxWindow* parent, const char* resourceName)
 {
     if (!wxXmlResource::Get()->LoadDialog(this, parent, resourceName))
         return;
-    // The dialog's place is given in dialog units from the owner's client area.
-    if (parent)
-        Move(parent->ClientToScreen(ConvertDialogToPixels(wxPoint(44, 45))));
+    PlaceDialog(*this, 44, 45);
     pEventFile = dynamic_cast<wxTextCtrl*>(FindWindow(kEventFileEdit));
     for (int i = 0; i < 4; ++i)
         pCheck[i] = dynamic_cast<wxCheckBox*>(FindWindow(kFirstCheck + i));

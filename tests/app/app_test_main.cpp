@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/init.h>
+#include <wx/log.h>
 
 #include "resources/resources.h"
 
@@ -30,6 +31,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "app_tests: the toolkit cannot start (no display?)\n");
         return 1;
     }
+    // A toolkit error would otherwise open a modal log window that nobody
+    // answers; on stderr it shows up in the test output instead.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
     wxTheApp->CallOnInit();
     resources::InitResources();
 

@@ -1,4 +1,4 @@
-// What the event dialogs share as modal dialogs of the program.
+// What the program's modal dialogs share: their place and their result.
 #pragma once
 
 #include <wx/dialog.h>
