@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
 #include "almanac/almanac_notes.h"
 #include "almanac/vesoma.h"
 #include "almanac/vocabulary.h"
@@ -21,45 +24,52 @@ const DayEntry& Day(int year, int month, int day)
 
 }  // namespace
 
-TEST(MonthTable, HolidaysAndSubstituteHolidays)
+TEST(MonthTable, DayFieldsOnTheirKnownDays)
 {
-    EXPECT_EQ(Day(2007, 2, 11).nHoly, 3);
-    EXPECT_EQ(Day(2007, 2, 12).nHoly, 16);  // after a Sunday holiday
-    EXPECT_EQ(Day(2003, 5, 5).nHoly, 8);    // a Monday holiday stays itself
-    EXPECT_EQ(Day(2003, 5, 6).nHoly, 0);
-    EXPECT_EQ(Day(2006, 1, 1).nHoly, 1);    // a Sunday, but the rule starts on the 3rd
-    EXPECT_EQ(Day(2006, 1, 2).nHoly, 0);
-    for (int year : {1999, 2000, 2001, 2002, 2003, 2004, 2005})
-        EXPECT_EQ(Day(year, 5, 4).nHoly, 7) << year;
+    struct Case {
+        int year, month, day;
+        std::int32_t DayEntry::*field;
+        int expected;
+        const char* why;
+    } cases[] = {
+        {2007, 2, 11, &DayEntry::nHoly, 3, "建国記念の日 on a Sunday"},
+        {2007, 2, 12, &DayEntry::nHoly, 16, "振替休日 after a Sunday holiday"},
+        {2003, 5, 5, &DayEntry::nHoly, 8, "a Monday holiday stays itself"},
+        {2003, 5, 6, &DayEntry::nHoly, 0, "no substitute for a Monday holiday"},
+        {2006, 1, 2, &DayEntry::nHoly, 0, "the substitute rule starts on the 3rd"},
+        {2002, 5, 4, &DayEntry::nHoly, 7, "4 May, the holiday without a name"},
+        {2000, 3, 20, &DayEntry::nHoly, 4, "春分の日"},
+        {2000, 3, 20, &DayEntry::nSekki, 0, "an equinox is a holiday, not a term day"},
+        {2000, 3, 5, &DayEntry::nSekki, 24, "啓蟄"},
+        {2000, 9, 22, &DayEntry::nHoly, 0, "the sun reaches 180 degrees at 2:28 JST on the 23rd"},
+        {2000, 9, 23, &DayEntry::nHoly, 11, "秋分の日"},
+        {2005, 3, 21, &DayEntry::nHoly, 16, "振替休日 after a Sunday equinox"},
+        {2000, 6, 21, &DayEntry::nSekki, 7, "夏至"},
+        {2001, 1, 15, &DayEntry::nWeekCode, 97, "third Monday"},
+        {1900, 1, 1, &DayEntry::nWeekCode, 33, "1 January 1900 was a Monday"},
+        {1900, 1, 1, &DayEntry::nKanshi, 10, "甲戌"},
+        {2000, 6, 6, &DayEntry::nKusei, 3, "ascending period"},
+        {2000, 6, 7, &DayEntry::nKusei, 8, "九紫 opens the descending period"},
+        {2000, 6, 8, &DayEntry::nKusei, 7, "descending"},
+        {2000, 12, 10, &DayEntry::nKusei, 0, "一白 opens the ascending period"},
+        {2001, 5, 23, &DayEntry::nRoki, 3, "a leap month restarts the six-day cycle"},
+        {2001, 6, 20, &DayEntry::nRoki, 1, "day 29 of the leap month"},
+        {2001, 6, 21, &DayEntry::nRoki, 4, "the 5th month restarts it again"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Day(c.year, c.month, c.day).*c.field, c.expected)
+            << c.year << "/" << c.month << "/" << c.day << ": " << c.why;
     for (const DayEntry& d : Month(2000, 6).Day)
-        EXPECT_EQ(d.nHoly, 0);
+        EXPECT_EQ(d.nHoly, 0);  // June has no holiday
 }
 
-TEST(MonthTable, EquinoxesAreHolidaysNotTermDays)
-{
-    EXPECT_EQ(Day(2000, 3, 20).nHoly, 4);
-    EXPECT_EQ(Day(2000, 3, 20).nSekki, 0);
-    EXPECT_EQ(Day(2000, 3, 5).nSekki, 24);  // 啓蟄
-    EXPECT_EQ(Day(2000, 9, 22).nHoly, 0);  // the sun reaches 180 degrees at 2:28 JST on the 23rd
-    EXPECT_EQ(Day(2000, 9, 23).nHoly, 11);
-    EXPECT_EQ(Day(2000, 9, 23).nSekki, 0);
-    EXPECT_EQ(Day(2005, 3, 20).nHoly, 4);   // a Sunday
-    EXPECT_EQ(Day(2005, 3, 21).nHoly, 16);
-    EXPECT_EQ(Day(2000, 6, 21).nSekki, 7);  // 夏至
-    EXPECT_EQ(Day(2000, 6, 5).nSekki, 6);   // 芒種
-}
-
-TEST(MonthTable, MonthLengthsAndWeekCodes)
+TEST(MonthTable, MonthLengthsFollowTheLeapYears)
 {
     EXPECT_EQ(Month(2000, 2).nDays, 29);
     EXPECT_EQ(nMonthl[2], 29);
     EXPECT_EQ(Month(2001, 2).nDays, 28);
     EXPECT_EQ(nMonthl[2], 28);
     EXPECT_EQ(Month(1900, 2).nDays, 28);
-    EXPECT_EQ(Month(2001, 1).nWeek1, 1);
-    EXPECT_EQ(Day(2001, 1, 15).nWeekCode, 97);  // third Monday
-    EXPECT_EQ(Day(1900, 1, 1).nWeekCode, 33);   // a Monday
-    EXPECT_EQ(Day(1900, 1, 1).nKanshi, 10);     // 甲戌
 }
 
 TEST(MonthTable, OfficerRepeatsOnTheFirstTermDayOnly)
@@ -78,17 +88,6 @@ TEST(MonthTable, OfficerRepeatsOnTheFirstTermDayOnly)
         }
         EXPECT_EQ(repeats, 1) << month;
     }
-}
-
-TEST(MonthTable, NineStarPeriodSwitch)
-{
-    EXPECT_EQ(Day(2000, 6, 6).nKusei, 3);
-    EXPECT_EQ(Day(2000, 6, 7).nKusei, 8);  // 九紫 opens the descending period
-    EXPECT_EQ(Day(2000, 6, 8).nKusei, 7);
-    EXPECT_EQ(Day(2000, 12, 10).nKusei, 0);  // 一白 opens the ascending period
-    EXPECT_EQ(Day(2000, 12, 11).nKusei, 1);
-    EXPECT_EQ(Day(2000, 1, 1).nKusei, 8);
-    EXPECT_EQ(Day(2000, 7, 1).nKusei, 2);
 }
 
 TEST(MonthTable, LeapMonthsCarryTheFlagOnEveryDay)
@@ -121,14 +120,6 @@ TEST(MonthTable, LeapMonthsCarryTheFlagOnEveryDay)
     }
 }
 
-TEST(MonthTable, SixDayCycleRestartsWithEachLunisolarMonth)
-{
-    // June 2001: the leap 4th month runs on, the 5th month begins on the 21st.
-    EXPECT_EQ(Day(2001, 5, 23).nRoki, (4 + 1 - 2) % 6);
-    EXPECT_EQ(Day(2001, 6, 21).nRoki, (5 + 1 - 2) % 6);
-    EXPECT_EQ(Day(2001, 6, 20).nRoki, (4 + 29 - 2) % 6);
-}
-
 TEST(MonthTable, SelectedDayIsKeptWithinTheMonth)
 {
     Vesoma table;
@@ -147,30 +138,34 @@ TEST(MonthTable, SelectedDayIsKeptWithinTheMonth)
 
 TEST(AlmanacNotes, EachRuleOnItsOwnDays)
 {
-    auto notes = [](int lunarMonth, int lunarDay, int solarMonth, int sexagenary) {
-        const int lunar[2] = {lunarMonth, lunarDay};
-        const int solar[2] = {solarMonth, sexagenary};
-        return Vesoma::GetRekicyu(lunar, solar);
+    struct Case {
+        int lunarMonth, lunarDay, solarMonth, sexagenary, bit, expected;
+    } cases[] = {
+        {1, 1, 1, 11, 1, 1},  // 三隣亡 on 亥 from 立春
+        {1, 1, 2, 2, 1, 1},   // on 寅 from 啓蟄
+        {1, 1, 12, 6, 1, 1},  // on 午 from 小寒 (12 counts as 0)
+        {1, 1, 1, 6, 1, 0},
+        {1, 1, 4, 16, 2, 1},  // 一粒万倍日 on 辰 from 立夏
+        {1, 1, 1, 14, 3, 1},  // 天赦日: 戊寅 in spring
+        {1, 1, 4, 14, 3, 0},
+        {1, 1, 10, 0, 3, 1},  // 甲子 in winter
+        {7, 27, 1, 1, 4, 1},  // 不成就日
+        {6, 30, 1, 1, 4, 1},
+        {6, 29, 1, 1, 4, 0},
+        {1, 1, 1, 29, 5, 1},  // 癸巳: 天上天一 and 十方暮 together
+        {1, 1, 1, 29, 6, 1},
+        {1, 1, 1, 29, 7, 0},
+        {1, 1, 1, 48, 7, 1},  // 八専
+        {1, 1, 1, 47, 7, 0},
     };
-    // Bit 0 always; 甲子 (0) in the month from 立春 (1) has no other note but 天赦日 in winter.
-    EXPECT_EQ(notes(1, 1, 1, 0), 1);
-    EXPECT_EQ(chkbit(notes(1, 1, 1, 11), 1), 1);   // 三隣亡 on 亥 from 立春
-    EXPECT_EQ(chkbit(notes(1, 1, 2, 2), 1), 1);    // 寅 from 啓蟄
-    EXPECT_EQ(chkbit(notes(1, 1, 12, 6), 1), 1);   // 午 from 小寒 (12 counts as 0)
-    EXPECT_EQ(chkbit(notes(1, 1, 4, 4 + 12), 2), 1);  // 一粒万倍日 on 辰 from 立夏
-    EXPECT_EQ(chkbit(notes(1, 1, 1, 14), 3), 1);   // 天赦日 戊寅 in spring
-    EXPECT_EQ(chkbit(notes(1, 1, 4, 14), 3), 0);
-    EXPECT_EQ(chkbit(notes(1, 1, 10, 0), 3), 1);   // 甲子 in winter
-    EXPECT_EQ(chkbit(notes(7, 27, 1, 1), 4), 1);   // 不成就日
-    EXPECT_EQ(chkbit(notes(6, 30, 1, 1), 4), 1);
-    EXPECT_EQ(chkbit(notes(6, 29, 1, 1), 4), 0);
-    const int kiShi = notes(1, 1, 1, 29);           // 癸巳
-    EXPECT_EQ(chkbit(kiShi, 5), 1);
-    EXPECT_EQ(chkbit(kiShi, 6), 1);
-    EXPECT_EQ(chkbit(kiShi, 7), 0);
-    EXPECT_EQ(chkbit(notes(1, 1, 1, 48), 7), 1);    // 八専
-    EXPECT_EQ(chkbit(notes(1, 1, 1, 47), 7), 0);
-    EXPECT_EQ(setbit(0, 3), 8);
+    for (const Case& c : cases) {
+        const int lunar[2] = {c.lunarMonth, c.lunarDay};
+        const int solar[2] = {c.solarMonth, c.sexagenary};
+        const int notes = Vesoma::GetRekicyu(lunar, solar);
+        EXPECT_EQ(chkbit(notes, 0), 1);
+        EXPECT_EQ(chkbit(notes, c.bit), c.expected)
+            << c.lunarMonth << "/" << c.lunarDay << " month " << c.solarMonth << " g " << c.sexagenary;
+    }
 }
 
 TEST(Vocabulary, ExactBytesOfTheNames)

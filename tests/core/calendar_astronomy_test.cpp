@@ -56,17 +56,6 @@ TEST(SunAndMoon, ReferenceLongitudes)
     EXPECT_NEAR(zero.moon, 124.3027, kFourDecimals);
 }
 
-TEST(SunAndMoon, LongitudesStayInRangeOverTheWholeAlmanac)
-{
-    for (double t = TimeOf(1900, 1, 1); t < TimeOf(2101, 1, 1); t += 7.3 * yd) {
-        const Longitudes l = At(t);
-        ASSERT_GE(l.sun, 0);
-        ASSERT_LT(l.sun, 360);
-        ASSERT_GE(l.moon, 0);
-        ASSERT_LT(l.moon, 360);
-    }
-}
-
 TEST(SolarTerms, FindsTheDayAndIndexOfTheNextTerm)
 {
     struct Case {

@@ -122,17 +122,12 @@ TEST(DateArithmetic, DayNumbersAndTimeArguments)
     EXPECT_DOUBLE_EQ(t, -0.375 / 365.25);
     EXPECT_EQ(DayNumber(2000, 1, 1), 9132);
     EXPECT_EQ(DayNumber(1950, 1, 1), -9130);
-    EXPECT_EQ(DayNumber(1970, 1, 1), -1825);
-}
-
-TEST(DateArithmetic, DayNumbersFollowTheGregorianCalendarAtBothCenturyEnds)
-{
-    // 1900 and 2100 are no leap years: the count must not skip or repeat a day.
+    // 1900 and 2100 are no leap years: the count must not skip or repeat a
+    // day there, so 1 January 1900 is a Monday and 31 December 2100 a Friday.
     EXPECT_EQ(DayNumber(1900, 3, 1) - DayNumber(1900, 2, 28), 1);
     EXPECT_EQ(DayNumber(2100, 3, 1) - DayNumber(2100, 2, 28), 1);
     EXPECT_EQ(DayNumber(1900, 1, 1), -27392);
     EXPECT_EQ(DayNumber(2100, 3, 1), 45716);
-    // Day 1 is a Wednesday: 1 January 1900 was a Monday, 31 December 2100 a Friday.
     EXPECT_EQ(((DayNumber(1900, 1, 1) + 2) % 7 + 7) % 7, 1);
     EXPECT_EQ(((DayNumber(2100, 12, 31) + 2) % 7 + 7) % 7, 5);
 }
