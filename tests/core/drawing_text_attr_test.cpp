@@ -10,81 +10,74 @@
 
 namespace {
 
-// A surface whose font is whatever the test says.
+// A surface with a bold, underlined font of 14 pixels with 2 of leading, 7
+// wide on average, and whatever face the test says.
 class FontSurface : public platform::CellSurface {
 public:
-    FontSurface(platform::FontMetrics font, std::string face, int dpi)
-        : CellSurface(1, 1, 1, 1, dpi), font_(font), face_(std::move(face))
+    explicit FontSurface(std::string face) : CellSurface(1, 1, 1, 1), face_(std::move(face)) {}
+    platform::FontMetrics GetFontMetrics() const override
     {
+        platform::FontMetrics font;
+        font.height = 14;
+        font.externalLeading = 2;
+        font.averageCharWidth = 7;
+        font.weight = 700;
+        font.underlined = true;
+        return font;
     }
-    platform::FontMetrics GetFontMetrics() const override { return font_; }
     std::string GetFaceName() const override { return face_; }
 
 private:
-    platform::FontMetrics font_;
     std::string face_;
 };
 
-platform::FontMetrics GothicBold()
+// Every field of the description, in declaration order, then the face.
+std::string Fields(const LogFont& f)
 {
-    platform::FontMetrics font;
-    font.height = 14;
-    font.externalLeading = 2;
-    font.averageCharWidth = 7;
-    font.weight = 700;
-    font.underlined = true;
-    return font;
+    return std::to_string(f.lfHeight) + " " + std::to_string(f.lfWidth) + " " +
+           std::to_string(f.lfEscapement) + " " + std::to_string(f.lfOrientation) + " " +
+           std::to_string(f.lfWeight) + " " +
+           std::to_string(f.lfItalic * 1000 + f.lfUnderline * 100 + f.lfStrikeOut * 10) + " " +
+           std::to_string(f.lfCharSet + f.lfOutPrecision + f.lfClipPrecision + f.lfQuality +
+                          f.lfPitchAndFamily) +
+           " " + f.lfFaceName;
 }
 
 }  // namespace
 
-TEST(TextAttributes, CellIsAverageWidthByHeightPlusLeading)
+TEST(TextAttributes, CellFontAndPrinterUnit)
 {
-    FontSurface surface(GothicBold(), "IPAGothic", 96);
+    // The cell is the average width by the height plus the leading.
     int size[2] = {0, 0};
-    GetTextAttr(surface, size);
-    EXPECT_EQ(size[0], 7);
-    EXPECT_EQ(size[1], 16);
-    platform::CellSurface cells(78, 2, 8, 16);
-    GetTextAttr().GetFontSize(cells, size);
-    EXPECT_EQ(size[0], 8);
-    EXPECT_EQ(size[1], 16);
-}
+    GetTextAttr(FontSurface("IPAGothic"), size);
+    EXPECT_EQ(size[0] * 100 + size[1], 7 * 100 + 16);
+    GetTextAttr().GetFontSize(platform::CellSurface(78, 2, 8, 16), size);
+    EXPECT_EQ(size[0] * 100 + size[1], 8 * 100 + 16);
 
-TEST(TextAttributes, FontDescription)
-{
+    // The height less the leading; no italics, no strike-out, and character set
+    // 0 even for a Japanese face, whatever the caller's record held before.
     LogFont font;
-    std::memset(&font, 0x55, sizeof font);  // what a caller's record may hold
-    GetTextAttr().GetTextFont(FontSurface(GothicBold(), "IPAGothic", 96), &font);
-    EXPECT_EQ(font.lfHeight, 12);  // height less the leading
-    EXPECT_EQ(font.lfWidth, 7);
-    EXPECT_EQ(font.lfWeight, 700);
-    EXPECT_EQ(font.lfItalic, 0);
-    EXPECT_EQ(font.lfUnderline, 1);
-    EXPECT_EQ(font.lfStrikeOut, 0);
-    EXPECT_EQ(font.lfCharSet, 0);  // even for a Japanese face
-    EXPECT_EQ(font.lfEscapement + font.lfOrientation + font.lfOutPrecision + font.lfClipPrecision +
-                  font.lfQuality + font.lfPitchAndFamily,
-              0);
-    EXPECT_STREQ(font.lfFaceName, "IPAGothic");
+    std::memset(&font, 0x55, sizeof font);
+    GetTextAttr().GetTextFont(FontSurface("IPAGothic"), &font);
+    EXPECT_EQ(Fields(font), "12 7 0 0 700 100 0 IPAGothic");
+
+    // The printer unit is a tenth of an inch.
+    for (int dpi : {300, 600, 96})
+        EXPECT_EQ(GetPrinterRaito(platform::CellSurface(1, 1, 1, 1, dpi)), dpi / 10) << dpi;
 }
 
 TEST(TextAttributes, LongFaceNameIsCutAtACharacter)
 {
-    // 1 + 16 full-width characters: 33 bytes; 31 fit, the 16th would be split.
-    const std::string face = platform::ToSjis("Xゴシックゴシックゴシックゴシックゴシ");
-    LogFont font;
-    GetTextAttr().GetTextFont(FontSurface(GothicBold(), face, 96), &font);
-    EXPECT_EQ(std::strlen(font.lfFaceName), 31u);
-    EXPECT_EQ(std::string(font.lfFaceName), face.substr(0, 31));
-    const std::string odd = platform::ToSjis("ゴシックゴシックゴシックゴシック");  // 32 bytes
-    GetTextAttr().GetTextFont(FontSurface(GothicBold(), odd, 96), &font);
-    EXPECT_EQ(std::string(font.lfFaceName), odd.substr(0, 30));
-}
-
-TEST(TextAttributes, PrinterUnitIsATenthOfAnInch)
-{
-    EXPECT_EQ(GetPrinterRaito(platform::CellSurface(1, 1, 1, 1, 300)), 30);
-    EXPECT_EQ(GetPrinterRaito(platform::CellSurface(1, 1, 1, 1, 600)), 60);
-    EXPECT_EQ(GetPrinterRaito(platform::CellSurface(1, 1, 1, 1, 96)), 9);
+    // 31 bytes fit: after "X" fifteen full-width characters, without it only
+    // fourteen, as the fifteenth would be split.
+    const struct {
+        const char* utf8;
+        std::size_t kept;
+    } cases[] = {{"Xゴシックゴシックゴシックゴシックゴシ", 31}, {"ゴシックゴシックゴシックゴシック", 30}};
+    for (const auto& c : cases) {
+        const std::string face = platform::ToSjis(c.utf8);
+        LogFont font;
+        GetTextAttr().GetTextFont(FontSurface(face), &font);
+        EXPECT_EQ(std::string(font.lfFaceName), face.substr(0, c.kept));
+    }
 }

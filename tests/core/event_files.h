@@ -1,12 +1,15 @@
-// A private folder per test for event files, and the bytes of such files.
+// A private folder per test for event files, the bytes of such files, and
+// records put straight into the store.
 #pragma once
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "events/events.h"
 #include "platform/sjis.h"
@@ -66,7 +69,19 @@ inline int LoadBytes(const std::string& path, const std::string& bytes)
 inline std::string ListedLine(int i)
 {
     char line[nEventLineSize];
-    if (Evs.SetEventList(i, line) != 1)
-        return "-";
-    return platform::ToUtf8(line);
+    return Evs.SetEventList(i, line) == 1 ? platform::ToUtf8(line) : "-";
+}
+
+// A record with a UTF-8 name, stored in CP932 as the event file would give it.
+inline EventRecord Record(int year, int month, int day, int weekCode, const std::string& utf8Name)
+{
+    EventRecord record{year, month, day, weekCode, {}};
+    std::strncpy(record.szEvent, platform::ToSjis(utf8Name).c_str(), sizeof record.szEvent - 1);
+    return record;
+}
+
+inline void StoreRecords(const std::vector<EventRecord>& records)
+{
+    Events::hMem = records;
+    Events::nCount = static_cast<int>(records.size());
 }

@@ -1,34 +1,29 @@
 // Loading and saving the event file: nothing the user wrote is ever lost.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
-#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "event_files.h"
-#include "events/events.h"
 #include "message_recorder.h"
 
 namespace {
 
 void AddRecord(int year, int month, int day, const char* name)
 {
-    Evs.nDate[0] = year;
-    Evs.nDate[1] = month;
-    Evs.nDate[2] = day;
-    Evs.nDate[3] = -1;
+    const int date[4] = {year, month, day, -1};
+    std::copy(date, date + 4, Evs.nDate);
     std::strcpy(Evs.szEvent, name);
     ASSERT_EQ(Evs.AddEvent(), 1);
 }
 
-int Save()
-{
-    return Evs.SaveEvent(Evs.szFile);
-}
+int Save() { return Evs.SaveEvent(Evs.szFile); }
 
 const std::string kOld = CalLines({"1996/ 5/ 3,old"});
 const std::string kNew = CalLines({"1996/ 5/ 3,old", "****/12/25,new"});
@@ -39,25 +34,6 @@ protected:
     std::string file = folder.File("VESOMA.CAL");
     std::string temp = folder.File("VESOMA.TCA");
     std::string backup = folder.File("VESOMA.BCA");
-
-    // The event file holds kOld and the store one more record than the file.
-    void ChangedStore()
-    {
-        ASSERT_EQ(LoadBytes(file, kOld), 1);
-        AddRecord(0, 12, 25, "new");
-    }
-
-    // After a failed save: the message, the flags and the files untouched.
-    void ExpectSaveFailed(const MessageRecorder& boxes)
-    {
-        ASSERT_EQ(boxes.shown.size(), 1u);
-        EXPECT_EQ(boxes.LastText(), "イベントの保存に失敗しました。");
-        EXPECT_EQ(boxes.LastCaption(), "保存");
-        EXPECT_EQ(boxes.shown[0].icon, platform::MbIcon::Stop);
-        EXPECT_EQ(Evs.bModify, 1);
-        EXPECT_EQ(ReadBytes(file), kOld);
-        EXPECT_FALSE(std::filesystem::is_regular_file(temp));
-    }
 };
 
 }  // namespace
@@ -69,34 +45,39 @@ TEST_F(EventFile, MissingFileLoadsEmptyAndFirstSaveCreatesIt)
     EXPECT_EQ(Events::nCount, 0);
     EXPECT_STREQ(Evs.szFile, file.c_str());
     AddRecord(1996, 5, 3, "old");
-    EXPECT_EQ(Evs.bChanged, 1);
-    EXPECT_EQ(Evs.bModify, 1);
+    EXPECT_EQ(Evs.bChanged + Evs.bModify, 2);
     EXPECT_EQ(Save(), 1);
     EXPECT_EQ(Evs.bModify, 0);
     EXPECT_EQ(ReadBytes(file), kOld);
-    EXPECT_FALSE(std::filesystem::exists(backup));
-    EXPECT_FALSE(std::filesystem::exists(temp));
-}
+    EXPECT_FALSE(std::filesystem::exists(backup) || std::filesystem::exists(temp));
 
-TEST_F(EventFile, ExistingButUnreadableFileIsAFailedLoad)
-{
-    // The user is told, instead of finding the events silently gone.
-    std::filesystem::create_directory(file);
-    std::string path = file;
+    // A file that exists but cannot be read is a failed load, not an empty store.
+    std::filesystem::create_directory(path = folder.File("dir.CAL"));
     EXPECT_EQ(Evs.LoadEvent(path.data()), 0);
     EXPECT_EQ(Events::nCount, 0);
 }
 
 TEST_F(EventFile, SaveKeepsThePreviousContentAsBackup)
 {
-    WriteBytes(backup, "an older backup");
-    ChangedStore();
-    // The save writes to the file it was loaded from, whatever the argument.
-    char elsewhere[] = "/nonexistent/OTHER.CAL";
-    EXPECT_EQ(Evs.SaveEvent(elsewhere), 1);
-    EXPECT_EQ(ReadBytes(file), kNew);
-    EXPECT_EQ(ReadBytes(backup), kOld);
-    EXPECT_FALSE(std::filesystem::exists(temp));
+    // With an older backup present, and with none for a file named like its
+    // own temporary file (whose siblings then must not be the file itself).
+    for (const char* name : {"VESOMA.CAL", "events.TCA"}) {
+        SCOPED_TRACE(name);
+        const std::string path = folder.File(name);
+        const std::string bak = path.substr(0, path.size() - 3) + "BCA";
+        if (path == file)
+            WriteBytes(bak, "an older backup");
+        ASSERT_EQ(LoadBytes(path, kOld), 1);
+        AddRecord(0, 12, 25, "new");
+        // The save writes to the file it was loaded from, whatever the argument.
+        char elsewhere[] = "/nonexistent/OTHER.CAL";
+        EXPECT_EQ(Evs.SaveEvent(elsewhere), 1);
+        EXPECT_EQ(ReadBytes(path), kNew);
+        EXPECT_EQ(ReadBytes(bak), kOld);
+    }
+    // No temporary file is left behind: the two files and their backups only.
+    auto entries = std::filesystem::directory_iterator(folder.File(""));
+    EXPECT_EQ(std::distance(begin(entries), end(entries)), 4);
 }
 
 TEST_F(EventFile, UnreadableLinesSurviveASave)
@@ -106,12 +87,8 @@ TEST_F(EventFile, UnreadableLinesSurviveASave)
     ASSERT_EQ(LoadBytes(file, CalLines({"1996/5/3,A"}) + damaged + CalLines({"1997/1/1,B"}) +
                                   lastWithoutLineEnd),
               1);
-    ASSERT_EQ(Events::nCount, 2);
-    EXPECT_EQ(ListedLine(1), "1997/ 1/ 1,B");
-    EXPECT_EQ(ListedLine(2), "-");
-    EXPECT_EQ(Evs.bModify, 0);
-    EXPECT_EQ(Evs.bChanged, 0);
-
+    EXPECT_EQ(ListedLine(1) + ListedLine(2), "1997/ 1/ 1,B-");
+    EXPECT_EQ(Evs.bModify + Evs.bChanged, 0);
     // The last line without line end is no record: the 1st of a month has none.
     Evs.nMaxLen = 63;
     Evs.nStart = 0;
@@ -125,61 +102,43 @@ TEST_F(EventFile, UnreadableLinesSurviveASave)
                                    damaged + lastWithoutLineEnd);
 }
 
-TEST_F(EventFile, EventFileNamedLikeItsTemporaryFile)
+TEST_F(EventFile, FailedSaveKeepsTheFileAndTheChange)
 {
-    std::string odd = folder.File("events.TCA");
-    ASSERT_EQ(LoadBytes(odd, kOld), 1);
-    AddRecord(0, 12, 25, "new");
-    EXPECT_EQ(Save(), 1);
-    EXPECT_EQ(ReadBytes(odd), kNew);
-    EXPECT_EQ(ReadBytes(folder.File("events.BCA")), kOld);
-}
-
-TEST_F(EventFile, TemporaryFileCannotBeCreated)
-{
-    ChangedStore();
-    std::filesystem::create_directory(temp);
-    WriteBytes(temp + "/inside", "x");
-    MessageRecorder boxes;
-    EXPECT_EQ(Save(), 0);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(ReadBytes(file), kOld);
-    EXPECT_EQ(Evs.bModify, 1);
-    EXPECT_EQ(boxes.LastText(), "イベントの保存に失敗しました。");
-}
-
-TEST_F(EventFile, BackupCannotBeMade)
-{
-    ChangedStore();
-    std::filesystem::create_directory(backup);
-    WriteBytes(backup + "/inside", "x");
-    MessageRecorder boxes;
-    EXPECT_EQ(Save(), 0);
-    ExpectSaveFailed(boxes);
-}
-
-TEST_F(EventFile, WriteFailureLeavesTheFileAsItWas)
-{
-    ChangedStore();
-    for (int i = 0; i < 200; ++i)
-        AddRecord(1996, 5, 3, "a name long enough to fill the file size limit quickly");
-    // The child may write no more than 1000 bytes to a file: the temporary
-    // file's writes fail part way, as on a full disk.
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{1000, 1000};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        MessageRecorder boxes;
-        int saved = Save();
-        _exit(saved == 0 && Evs.bModify == 1 && boxes.shown.size() == 1 ? 0 : 1);
+    // A folder with content where the temporary or the backup file goes, and
+    // writes that fail part way as on a full disk: the child process may write
+    // no more than 1000 bytes to a file.
+    auto block = [](const std::string& path) {
+        std::filesystem::create_directory(path);
+        WriteBytes(path + "/inside", "x");
+    };
+    const std::function<void()> obstacles[] = {
+        [&] { block(temp); }, [&] { block(backup); },
+        [] { rlimit limit{1000, 1000}; setrlimit(RLIMIT_FSIZE, &limit); }};
+    for (const auto& obstacle : obstacles) {
+        SCOPED_TRACE(&obstacle - obstacles);
+        ASSERT_EQ(LoadBytes(file, kOld), 1);
+        for (int i = 0; i < 200; ++i)
+            AddRecord(1996, 5, 3, "a name long enough to fill the file size limit quickly");
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            obstacle();
+            MessageRecorder boxes;
+            const bool toldAndKept =
+                Save() == 0 && Evs.bModify == 1 && boxes.shown.size() == 1 &&
+                boxes.LastCaption() + boxes.LastText() == "保存イベントの保存に失敗しました。" &&
+                boxes.shown[0].icon == platform::MbIcon::Stop;
+            _exit(toldAndKept ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_EQ(ReadBytes(file), kOld);
+        EXPECT_FALSE(std::filesystem::is_regular_file(temp));
+        std::filesystem::remove_all(temp);
+        std::filesystem::remove_all(backup);
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(ReadBytes(file), kOld);
-    EXPECT_FALSE(std::filesystem::exists(temp));
 }
 
 TEST_F(EventFile, KillDuringSaveLeavesOldOrNewFile)
@@ -212,41 +171,33 @@ TEST_F(EventFile, KillDuringSaveLeavesOldOrNewFile)
 
 TEST_F(EventFile, ExitQuestion)
 {
-    ChangedStore();
+    ASSERT_EQ(LoadBytes(file, kOld), 1);
+    AddRecord(0, 12, 25, "new");
     {
         MessageRecorder boxes(platform::MbResult::No);
         EXPECT_EQ(Evs.AskSaveAtExit(), 1);
         ASSERT_EQ(boxes.shown.size(), 1u);
-        EXPECT_EQ(boxes.LastText(), "イベント登録は変更されています。\n保存しますか？");
-        EXPECT_EQ(boxes.LastCaption(), "イベント");
+        EXPECT_EQ(boxes.LastCaption() + ": " + boxes.LastText(),
+                  "イベント: イベント登録は変更されています。\n保存しますか？");
         EXPECT_EQ(boxes.shown[0].buttons, platform::MbButtons::YesNo);
         EXPECT_EQ(boxes.shown[0].icon, platform::MbIcon::Question);
         EXPECT_EQ(ReadBytes(file), kOld);
         EXPECT_EQ(Evs.bModify, 1);
     }
-    {
-        MessageRecorder boxes(platform::MbResult::Yes);
-        EXPECT_EQ(Evs.AskSaveAtExit(), 1);
-        EXPECT_EQ(ReadBytes(file), kNew);
-        EXPECT_EQ(Evs.bModify, 0);
-        // Nothing unsaved: no question.
-        EXPECT_EQ(Evs.AskSaveAtExit(), 1);
-        EXPECT_EQ(boxes.shown.size(), 1u);
-    }
-}
-
-TEST_F(EventFile, DestructorAsksOnlyWhenTheQuestionWasNotAsked)
-{
-    MessageRecorder boxes(platform::MbResult::No);
-    {
-        Events store;
-        store.bModify = 1;
-    }
+    MessageRecorder boxes(platform::MbResult::Yes);
+    EXPECT_EQ(Evs.AskSaveAtExit(), 1);
+    EXPECT_EQ(ReadBytes(file), kNew);
+    EXPECT_EQ(Evs.bModify, 0);
+    EXPECT_EQ(Evs.AskSaveAtExit(), 1);  // nothing unsaved: no question
     EXPECT_EQ(boxes.shown.size(), 1u);
-    {
+
+    // A store going away asks only when the question was not asked before.
+    MessageRecorder no(platform::MbResult::No);
+    for (bool askedBefore : {false, true}) {
         Events store;
         store.bModify = 1;
-        store.AskSaveAtExit();
+        if (askedBefore)
+            store.AskSaveAtExit();
     }
-    EXPECT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(no.shown.size(), 2u);
 }
