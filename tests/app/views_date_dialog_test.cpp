@@ -1,7 +1,9 @@
 // The date entry dialog built from its resource: arrow steps on the fields,
 // OK with valid and invalid dates, cancel, and the date command around it.
-#include <filesystem>
+#include <array>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -9,16 +11,13 @@
 #include <wx/textctrl.h>
 
 #include "app/app_globals.h"
-#include "app/main_frame.h"
-#include "app/my_window.h"
 #include "app/arrow_pair.h"
+#include "app/main_frame.h"
 #include "app/set_date_dialog.h"
 #include "platform/sjis.h"
 #include "views_screenshot.h"
 
 namespace {
-
-using platform::SjisText;
 
 class DateDialogTest : public ViewsTest {
 protected:
@@ -27,7 +26,7 @@ protected:
         ViewsTest::SetUp();
         // Dialog units need a parent to be measured against.
         parent = new wxFrame(nullptr, wxID_ANY, "parent");
-        dialog = new SetDateDialog(parent, SjisText("表示する月の設定"), date);
+        dialog = new SetDateDialog(parent, platform::SjisText("表示する月の設定"), date.data());
         ASSERT_TRUE(dialog->IsLoaded());
     }
     void TearDown() override
@@ -35,48 +34,46 @@ protected:
         parent->Destroy();  // and the dialog with it
         ViewsTest::TearDown();
     }
-
-    void Type(const char* year, const char* month, const char* day)
+    void Type(std::array<const char*, 3> fields)
     {
-        dialog->pEdit[0]->ChangeValue(year);
-        dialog->pEdit[1]->ChangeValue(month);
-        dialog->pEdit[2]->ChangeValue(day);
+        for (int i = 0; i < 3; ++i)
+            dialog->pEdit[i]->ChangeValue(fields[i]);
     }
     std::string Fields() const
     {
-        return (dialog->pEdit[0]->GetValue() + "/" + dialog->pEdit[1]->GetValue() + "/" +
-                dialog->pEdit[2]->GetValue())
-            .utf8_string();
+        const auto field = [this](int i) { return dialog->pEdit[i]->GetValue().utf8_string(); };
+        return field(0) + "/" + field(1) + "/" + field(2);
     }
 
-    int date[3] = {2001, 5, 20};
+    std::array<int, 3> date{2001, 5, 20};
     wxFrame* parent = nullptr;
     SetDateDialog* dialog = nullptr;
 };
 
 }  // namespace
 
-TEST_F(DateDialogTest, ShowsTheCallersDateUnderTheCallersTitle)
+TEST_F(DateDialogTest, AStepRewritesOnlyTheFieldsItChanged)
 {
     EXPECT_EQ(Fields(), "2001/5/20");
     EXPECT_EQ(dialog->GetTitle().utf8_string(), "表示する月の設定");
-    EXPECT_EQ(dialog->pEdit[2]->GetId(), 328);
-}
-
-TEST_F(DateDialogTest, AStepRewritesOnlyTheFieldsItChanged)
-{
-    Type("2000", "13", "xx");
-    dialog->HandleYearUp();
-    EXPECT_EQ(Fields(), "2002/13/xx");
-    Type("2000", "ab", "5");
-    dialog->HandleDayUp();  // month 0 has no days: the step carries into January
-    EXPECT_EQ(Fields(), "2000/1/1");
-    Type("", "", "");
-    dialog->HandleMonUp();
-    EXPECT_EQ(Fields(), "/1/");  // neither the year nor the day is rewritten
-    Type("", "", "");
-    dialog->HandleMonDown();
-    EXPECT_EQ(Fields(), "-1/11/");
+    EXPECT_EQ(std::make_pair(dialog->pEdit[2]->GetId(), dialog->pSpin[2]->GetId()), std::make_pair(328, 322));
+    const struct {
+        std::array<const char*, 3> typed;
+        std::function<void(SetDateDialog*)> step;
+        const char* shown;
+    } steps[] = {
+        {{"2000", "13", "xx"}, &SetDateDialog::HandleYearUp, "2002/13/xx"},
+        {{"2000", "ab", "5"}, &SetDateDialog::HandleDayUp, "2000/1/1"},  // month 0 has no days
+        {{"", "", ""}, &SetDateDialog::HandleMonUp, "/1/"},
+        {{"", "", ""}, &SetDateDialog::HandleMonDown, "-1/11/"},
+        {{"2000", "3", "1"}, &SetDateDialog::HandleDayDown, "2000/2/29"},
+        {{"2000", "2", "29"}, &SetDateDialog::HandleYearDown, "1999/2/29"},
+    };
+    for (const auto& s : steps) {
+        Type(s.typed);
+        s.step(dialog);
+        EXPECT_EQ(Fields(), s.shown);
+    }
 }
 
 TEST_F(DateDialogTest, ClicksOnTheArrowsStepTheFields)
@@ -93,55 +90,40 @@ TEST_F(DateDialogTest, ClicksOnTheArrowsStepTheFields)
     EXPECT_EQ(Fields(), "2002/6/21");
     click(1, false);
     EXPECT_EQ(Fields(), "2002/5/21");
-    EXPECT_EQ(dialog->pSpin[2]->GetId(), 322);
     EXPECT_GT(dialog->pSpin[2]->GetClientSize().y, 8);  // placed as the resource says
 }
 
-TEST_F(DateDialogTest, OkWritesAValidDate)
+TEST_F(DateDialogTest, OkRefusesAnInvalidDateWithTwoMessagesAndWritesAValidOne)
 {
-    Type("2000", "2", "29");
-    dialog->CmOk();
-    EXPECT_EQ(dialog->GetReturnCode(), 1);
-    EXPECT_EQ(date[0], 2000);
-    EXPECT_EQ(date[1], 2);
-    EXPECT_EQ(date[2], 29);
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(DateDialogTest, OkRefusesAnInvalidDateWithTwoMessages)
-{
-    Type("2000", "2", "29");
-    dialog->HandleYearUp();
+    Type({"2001", "2", "29"});
     dialog->CmOk();
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.LastText(), "2001/2/29");
-    EXPECT_EQ(messages.LastCaption(), "日付が不正です");
+    EXPECT_EQ(messages.LastText() + " " + messages.LastCaption(), "2001/2/29 日付が不正です");
     EXPECT_EQ(messages.shown.back().icon, platform::MbIcon::Exclamation);
     EXPECT_EQ(dialog->GetReturnCode(), 0);
     EXPECT_EQ(Fields(), "2001/2/29");
-    EXPECT_EQ(date[0], 2001);
-    EXPECT_EQ(date[2], 20);
-    Type("abcd", "x", "");
+    EXPECT_EQ(date, (std::array<int, 3>{2001, 5, 20}));
+    Type({"abcd", "x", ""});
     dialog->CmOk();
     EXPECT_EQ(messages.LastText(), "0/0/0");
+
+    Type({"2000", "2", "29"});
+    dialog->CmOk();
+    EXPECT_EQ(messages.shown.size(), 4u);
+    EXPECT_EQ(dialog->GetReturnCode(), 1);
+    EXPECT_EQ(date, (std::array<int, 3>{2000, 2, 29}));
 }
 
 TEST_F(DateDialogTest, CancelLeavesTheCallersDate)
 {
-    Type("1999", "1", "1");
-    dialog->CmCancel();
-    EXPECT_EQ(dialog->GetReturnCode(), 2);
-    EXPECT_EQ(date[0], 2001);
-    EXPECT_EQ(date[1], 5);
-    EXPECT_EQ(date[2], 20);
-}
-
-TEST_F(DateDialogTest, Screenshot)
-{
     dialog->Move(10, 10);
     dialog->Show();
     PumpEvents();
-    ASSERT_TRUE(SaveScreenshot(dialog, "views_date_dialog.png"));
+    Screenshot(dialog, "views_date_dialog.png");
+    Type({"1999", "1", "1"});
+    dialog->CmCancel();
+    EXPECT_EQ(dialog->GetReturnCode(), 2);
+    EXPECT_EQ(date, (std::array<int, 3>{2001, 5, 20}));
 }
 
 using DateCommandTest = ViewsTest;
@@ -162,9 +144,7 @@ TEST_F(DateCommandTest, OkChangesTheShownMonthAndCancelDoesNot)
     };
     answer("7", true);
     SendCommand(frame, 515);
-    EXPECT_EQ(ActDate[0], 2001);
-    EXPECT_EQ(ActDate[1], 7);
-    EXPECT_EQ(ActDate[2], 20);
+    EXPECT_EQ((std::array<int, 3>{ActDate[0], ActDate[1], ActDate[2]}), (std::array<int, 3>{2001, 7, 20}));
     answer("9", false);
     SendCommand(frame, 515);
     EXPECT_EQ(ActDate[1], 7);

@@ -1,5 +1,6 @@
-// Window tests of the views, with pictures of the windows for people to look
-// at, saved into the build tree beside the test program.
+// Window tests with pictures of the windows for people to look at, saved
+// into the build tree beside the test program and never compared with a
+// stored picture.
 #pragma once
 
 #include <cstdlib>
@@ -10,19 +11,21 @@
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/image.h>
-#include <wx/utils.h>
+#include <wx/imagpng.h>
 #include <wx/toplevel.h>
-#include <wx/window.h>
+#include <wx/utils.h>
 
 #include "app_fixture.h"
 
 class ViewsTest : public AppTest {
 protected:
-    // Saves window as the screen shows it, once the toolkit has drawn it.
-    static bool SaveScreenshot(wxWindow* window, const std::string& name)
+    // The window as the screen shows it, decorations included, once the
+    // display server has shown what was painted; saved as name.
+    static wxImage Screenshot(wxWindow* window, const std::string& name)
     {
         window->Raise();
         for (int i = 0; i < 20; ++i) {
+            window->Update();
             wxMilliSleep(30);
             PumpEvents();
         }
@@ -32,9 +35,12 @@ protected:
         wxScreenDC screen;
         memory.Blit(0, 0, area.width, area.height, &screen, area.x, area.y);
         memory.SelectObject(wxNullBitmap);
-        wxInitAllImageHandlers();
-        const std::filesystem::path file = std::filesystem::path(VESOMA_ARTIFACT_DIR) / name;
-        return bitmap.ConvertToImage().SaveFile(file.string(), wxBITMAP_TYPE_PNG);
+        if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr)
+            wxImage::AddHandler(new wxPNGHandler);
+        const wxImage image = bitmap.ConvertToImage();
+        EXPECT_TRUE(image.SaveFile((std::filesystem::path(VESOMA_ARTIFACT_DIR) / name).string(), wxBITMAP_TYPE_PNG))
+            << name;
+        return image;
     }
 };
 
@@ -50,15 +56,16 @@ std::vector<T*> OpenWindows()
     return found;
 }
 
-// How many pixels of image inside area are near the colour (r, g, b).
-inline int CountColour(const wxImage& image, const wxRect& area, int r, int g, int b)
+// How many pixels of image inside area (all of it when empty) are near the colour (r, g, b).
+inline int CountColour(const wxImage& image, int r, int g, int b, wxRect area = wxRect())
 {
     int count = 0;
-    const wxRect inside = area.Intersect(wxRect(0, 0, image.GetWidth(), image.GetHeight()));
+    const wxRect whole(0, 0, image.GetWidth(), image.GetHeight());
+    const wxRect inside = area.IsEmpty() ? whole : area.Intersect(whole);
     for (int y = inside.GetTop(); y <= inside.GetBottom(); ++y) {
         for (int x = inside.GetLeft(); x <= inside.GetRight(); ++x) {
-            count += std::abs(image.GetRed(x, y) - r) < 60 && std::abs(image.GetGreen(x, y) - g) < 60 &&
-                     std::abs(image.GetBlue(x, y) - b) < 60;
+            count += std::abs(image.GetRed(x, y) - r) < 40 && std::abs(image.GetGreen(x, y) - g) < 40 &&
+                     std::abs(image.GetBlue(x, y) - b) < 40;
         }
     }
     return count;

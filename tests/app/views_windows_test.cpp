@@ -38,11 +38,12 @@ std::string Title(wxWindow* window)
 
 using RokyoWindowTest = ViewsTest;
 
-TEST_F(RokyoWindowTest, OneWindowThatFollowsTheShownMonth)
+TEST_F(RokyoWindowTest, OneWindowInItsColoursThatFollowsTheShownMonth)
 {
     WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\n");
     TMainFrame* frame = StartProgram();
-    PumpEvents();
+    frame->Move(0, 0);
+    RenderMonth(frame->Client());
     SendCommand(frame, 516);
     SendCommand(frame, 516);
     PumpEvents();
@@ -54,42 +55,21 @@ TEST_F(RokyoWindowTest, OneWindowThatFollowsTheShownMonth)
     EXPECT_EQ(rokyo->GetSize(), wxSize(42 * cell.x, 14 * cell.y + cell.y / 4));
     EXPECT_EQ(rokyo->GetPosition(), wxPoint(100, 100));
 
+    // Sundays in red (May 2001 starts on a Tuesday), 仏滅 in magenta.
+    const wxImage image = Render(rokyo->GetClientSize(), [rokyo](wxDC& dc) { rokyo->Paint(dc); });
+    EXPECT_GT(CountColour(image, 255, 0, 0, wxRect(2 * rokyo->nCharWidth, 0, 2 * rokyo->nCharWidth, image.GetHeight())), 20);
+    EXPECT_GT(CountColour(image, 255, 0, 255), 20);
+    Screenshot(rokyo, "views_rokyo_window.png");
+
     SendCommand(frame, 513);
     RenderMonth(frame->Client());
     Render(rokyo->GetClientSize(), [rokyo](wxDC& dc) { rokyo->Paint(dc); });
     EXPECT_EQ(Title(rokyo), "六曜暦-2001年 6月");
-
     rokyo->Close();
     wxTheApp->ProcessIdle();
     EXPECT_EQ(CStatus::bRokyoCreate, 0);
     SendCommand(frame, 516);
     EXPECT_EQ(OpenWindows<TRokyoWindow>().size(), 1u);
-}
-
-TEST_F(RokyoWindowTest, ColoursAndScreenshot)
-{
-    WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\n");
-    TMainFrame* frame = StartProgram();
-    frame->Move(0, 0);
-    RenderMonth(frame->Client());
-    SendCommand(frame, 516);
-    TRokyoWindow* rokyo = OpenWindows<TRokyoWindow>().at(0);
-    const int cw = rokyo->nCharWidth;
-    const int ch = rokyo->nCharHeight;
-    const wxImage image = Render(rokyo->GetClientSize(), [rokyo](wxDC& dc) { rokyo->Paint(dc); });
-    // May 2001 starts on a Tuesday: Sundays are red, Saturdays blue, both
-    // in the weekday head and in the day numbers.
-    const wxRect sundays(2 * cw, 0, 2 * cw, 12 * ch);
-    const wxRect saturdays(38 * cw, 0, 2 * cw, 12 * ch);
-    const wxRect weekdays(8 * cw, 0, 2 * cw, 12 * ch);
-    EXPECT_GT(CountColour(image, sundays, 255, 0, 0), 20);
-    EXPECT_GT(CountColour(image, saturdays, 0, 0, 255), 20);
-    EXPECT_EQ(CountColour(image, weekdays, 255, 0, 0) + CountColour(image, weekdays, 0, 0, 255), 0);
-    // 仏滅 and 大安 each come round about five times a month.
-    const wxRect cycles(0, ch, 42 * cw, 12 * ch);
-    EXPECT_GT(CountColour(image, cycles, 255, 0, 255), 20);
-    EXPECT_GT(CountColour(image, cycles, 0, 255, 0), 20);
-    ASSERT_TRUE(SaveScreenshot(rokyo, "views_rokyo_window.png"));
 }
 
 class DayWindowTest : public ViewsTest {
@@ -102,6 +82,11 @@ protected:
         ums.nRecords = 0;
         WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\nUnsei=1\n");
     }
+    void TearDown() override
+    {
+        TVesomaWindow::ptPosition = wxPoint(200, 80);
+        ViewsTest::TearDown();
+    }
     TVesomaWindow* OnlyDayWindow()
     {
         const std::vector<TVesomaWindow*> open = OpenWindows<TVesomaWindow>();
@@ -109,10 +94,14 @@ protected:
     }
 };
 
-TEST_F(DayWindowTest, OpensOnceAtTheRememberedPlace)
+TEST_F(DayWindowTest, OpensOnceWithTheFortuneAndReopensAtTheRememberedPlace)
 {
     std::filesystem::copy_file(VESOMA_UMS_FILE, workDir / "vesoma.ums");
+    WriteFile("VESOMA.CAL", "****/ 5/ 3,憲法の日の集い\r\n2001/ 5/ 3,家族で出かける\r\n");
     TMainFrame* frame = StartProgram();
+    frame->Move(0, 0);
+    RenderMonth(frame->Client());
+    frame->Client()->CellSet(4);  // 3 May, a holiday
     RenderMonth(frame->Client());
     SendCommand(frame, 517);
     SendCommand(frame, 517);
@@ -121,11 +110,20 @@ TEST_F(DayWindowTest, OpensOnceAtTheRememberedPlace)
     ASSERT_NE(day, nullptr);
     EXPECT_EQ(CStatus::bChildCreate, 1);
     EXPECT_EQ(CStatus::bUmsLoad, 1);
-    EXPECT_EQ(Title(day), "暦と運勢");
-    EXPECT_EQ(day->GetName(), "VESOMA:DAY");
-    EXPECT_EQ(day->GetPosition(), wxPoint(200, 80));
-    EXPECT_EQ(day->GetSize(), wxSize(420, 200));
-    EXPECT_EQ(kc.nDay, 20);
+    EXPECT_EQ(Title(day) + " " + day->GetName().utf8_string(), "暦と運勢 VESOMA:DAY");
+    EXPECT_EQ(day->GetRect(), wxRect(200, 80, 420, 200));
+    EXPECT_EQ(kc.nDay, 3);
+
+    const wxSize cell = ScreenCell();
+    const wxImage image = Render(wxSize(60 * cell.x, 20 * cell.y), [day](wxDC& dc) { day->Paint(dc); });
+    // The holiday name in red on line 0.
+    EXPECT_GT(CountColour(image, 255, 0, 0, wxRect(42 * cell.x, 0, 10 * cell.x, cell.y)), 20);
+    int unitsX = 0;
+    int unitsY = 0;
+    day->Canvas()->GetVirtualSize(&unitsX, &unitsY);
+    // Two events, the heading and at least three paragraphs, and three lines more.
+    EXPECT_GE(unitsY, (4 + 2 + 1 + 3 + 3) * cell.y);
+    Screenshot(day, "views_day_window.png");
 
     day->Move(300, 150);
     PumpEvents();
@@ -137,13 +135,13 @@ TEST_F(DayWindowTest, OpensOnceAtTheRememberedPlace)
     PumpEvents();
     ASSERT_NE(OnlyDayWindow(), nullptr);
     EXPECT_EQ(OnlyDayWindow()->GetPosition(), wxPoint(300, 150));
-    TVesomaWindow::ptPosition = wxPoint(200, 80);
 }
 
 TEST_F(DayWindowTest, FollowsTheSelectedDay)
 {
     TMainFrame* frame = StartProgram();
     RenderMonth(frame->Client());
+    kc.SetDate(kToday);  // the table is shared by every test of the process
     ClickLine(frame->Client(), 5);
     EXPECT_EQ(kc.nDay, 20);  // no day window yet: the table keeps its day
     SendCommand(frame, 517);
@@ -151,31 +149,6 @@ TEST_F(DayWindowTest, FollowsTheSelectedDay)
     EXPECT_EQ(ActDate[2], 8);
     EXPECT_EQ(kc.nDay, 8);
     EXPECT_EQ(CStatus::bUmsLoad, 0);  // no fortune file in the folder
-}
-
-TEST_F(DayWindowTest, ScrollRangeCoversTheFortuneTexts)
-{
-    std::filesystem::copy_file(VESOMA_UMS_FILE, workDir / "vesoma.ums");
-    WriteFile("VESOMA.CAL", "****/ 5/ 3,憲法の日の集い\r\n2001/ 5/ 3,家族で出かける\r\n");
-    TMainFrame* frame = StartProgram();
-    frame->Move(0, 0);
-    RenderMonth(frame->Client());
-    frame->Client()->CellSet(4);  // 3 May, a holiday
-    RenderMonth(frame->Client());
-    SendCommand(frame, 517);
-    TVesomaWindow* day = OnlyDayWindow();
-    ASSERT_NE(day, nullptr);
-    const wxSize cell = ScreenCell();
-    const wxImage image = Render(wxSize(60 * cell.x, 20 * cell.y), [day](wxDC& dc) { day->Paint(dc); });
-    // The weekday and the holiday name in red on line 0.
-    EXPECT_GT(CountColour(image, wxRect(33 * cell.x, 0, 6 * cell.x, cell.y), 255, 0, 0), 20);
-    EXPECT_GT(CountColour(image, wxRect(42 * cell.x, 0, 10 * cell.x, cell.y), 255, 0, 0), 20);
-    int unitsX = 0;
-    int unitsY = 0;
-    day->Canvas()->GetVirtualSize(&unitsX, &unitsY);
-    // Two events, the heading and at least three paragraphs, and three lines more.
-    EXPECT_GE(unitsY, (4 + 2 + 1 + 3 + 3) * cell.y);
-    ASSERT_TRUE(SaveScreenshot(day, "views_day_window.png"));
 }
 
 class InfoWindowTest : public ViewsTest {
@@ -189,21 +162,29 @@ protected:
     }
 };
 
-TEST_F(InfoWindowTest, ThreeEventsMakeNineLinesAndTheButtonCloses)
+TEST_F(InfoWindowTest, ThreeEventsMakeNineLinesTwelveFourteenAndTheButtonCloses)
 {
+    const wxSize cell = ScreenCell();
+    WriteTodaysEvents(12);
+    TMainFrame* first = StartProgram();
+    PumpEvents();
+    ASSERT_EQ(OpenWindows<TInfoWindow>().size(), 1u);
+    EXPECT_EQ(OpenWindows<TInfoWindow>()[0]->GetSize().y, 14 * cell.y);
+    first->Destroy();
+    wxTheApp->ProcessIdle();
+
     WriteTodaysEvents(3);
     TMainFrame* frame = StartProgram();
     PumpEvents();
     ASSERT_EQ(OpenWindows<TInfoWindow>().size(), 1u);
     TInfoWindow* info = OpenWindows<TInfoWindow>()[0];
-    const wxSize cell = ScreenCell();
     EXPECT_EQ(info->GetSize(), wxSize(50 * cell.x, 9 * cell.y));
     EXPECT_EQ(info->GetName(), "VESOMA:Event");
     auto* button = wxDynamicCast(info->FindWindow(3568), wxButton);
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->GetLabel().utf8_string(), "了解");
     EXPECT_EQ(button->GetPosition(), wxPoint(200 - 4 * cell.x, 6 * cell.y));
-    ASSERT_TRUE(SaveScreenshot(info, "views_info_window.png"));
+    Screenshot(info, "views_info_window.png");
 
     wxCommandEvent press(wxEVT_BUTTON, 3568);
     press.SetEventObject(button);
@@ -213,30 +194,16 @@ TEST_F(InfoWindowTest, ThreeEventsMakeNineLinesAndTheButtonCloses)
     EXPECT_FALSE(frame->IsBeingDeleted());
 }
 
-TEST_F(InfoWindowTest, TwelveEventsMakeFourteenLines)
-{
-    WriteTodaysEvents(12);
-    StartProgram();
-    PumpEvents();
-    ASSERT_EQ(OpenWindows<TInfoWindow>().size(), 1u);
-    EXPECT_EQ(OpenWindows<TInfoWindow>()[0]->GetSize().y, 14 * ScreenCell().y);
-}
-
-TEST_F(InfoWindowTest, NoWindowWithoutEventsOrWhenTheSettingIsOff)
+TEST_F(InfoWindowTest, NoWindowWithoutEventsOrWhenTheSettingIsOffAndItClosesItselfOnADayWithout)
 {
     WriteFile("VESOMA.CAL", "2001/ 5/21,あした\r\n");
     StartProgram()->Destroy();
     EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
     WriteTodaysEvents(2);
     WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\n");
-    StartProgram();
-    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
-}
-
-TEST_F(InfoWindowTest, ClosesItselfWhenTheDayHasNoEvent)
-{
-    WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\n");
     TMainFrame* frame = StartProgram();
+    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
+
     const int tomorrow[3] = {2001, 5, 21};
     kc.SetDate(tomorrow);
     new TInfoWindow(frame->Client(), "");

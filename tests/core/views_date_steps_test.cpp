@@ -2,118 +2,76 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 
 #include "views/date_steps.h"
 
 namespace {
 
 using Date = std::array<int, 3>;
-
-struct Stepped {
-    Date date;
-    int shown;
-};
-
-Stepped Step(Date date, DateField field, int delta)
-{
-    const int shown = StepDate(date.data(), field, delta);
-    return {date, shown};
-}
-
-constexpr int kAll = kYearField | kMonthField | kDayField;
+constexpr DateField Y = kYearField, M = kMonthField, D = kDayField;
+constexpr int kAll = Y | M | D;
 
 }  // namespace
 
-TEST(DateSteps, DayArrowsCarryAcrossMonthsAndYears)
+TEST(DateSteps, EveryArrowRule)
 {
-    EXPECT_EQ(Step({2000, 12, 31}, kDayField, +1).date, (Date{2001, 1, 1}));
-    EXPECT_EQ(Step({2000, 12, 31}, kDayField, +1).shown, kAll);
-    EXPECT_EQ(Step({2000, 1, 1}, kDayField, -1).date, (Date{1999, 12, 31}));
-    EXPECT_EQ(Step({2000, 1, 31}, kDayField, +1).date, (Date{2000, 2, 1}));
-    EXPECT_EQ(Step({2000, 1, 31}, kDayField, +1).shown, kMonthField | kDayField);
-    EXPECT_EQ(Step({2000, 5, 10}, kDayField, +1).date, (Date{2000, 5, 11}));
-    EXPECT_EQ(Step({2000, 5, 10}, kDayField, +1).shown, kDayField);
-}
-
-TEST(DateSteps, DayArrowsKnowLeapFebruaries)
-{
-    EXPECT_EQ(Step({2000, 3, 1}, kDayField, -1).date, (Date{2000, 2, 29}));
-    EXPECT_EQ(Step({1999, 3, 1}, kDayField, -1).date, (Date{1999, 2, 28}));
-    EXPECT_EQ(Step({1900, 3, 1}, kDayField, -1).date, (Date{1900, 2, 28}));
-    EXPECT_EQ(Step({2000, 2, 28}, kDayField, +1).date, (Date{2000, 2, 29}));
-    EXPECT_EQ(Step({2000, 2, 29}, kDayField, +1).date, (Date{2000, 3, 1}));
-    EXPECT_EQ(Step({2001, 2, 28}, kDayField, +1).date, (Date{2001, 3, 1}));
-    // A typed day beyond the month starts the next month.
-    EXPECT_EQ(Step({2001, 2, 40}, kDayField, -1).date, (Date{2001, 3, 1}));
-}
-
-TEST(DateSteps, MonthArrowsCarryIntoTheYearAndLeaveTheDay)
-{
-    EXPECT_EQ(Step({2000, 12, 31}, kMonthField, +1).date, (Date{2001, 1, 31}));
-    EXPECT_EQ(Step({2000, 12, 31}, kMonthField, +1).shown, kYearField | kMonthField);
-    EXPECT_EQ(Step({2000, 1, 5}, kMonthField, -1).date, (Date{1999, 12, 5}));
-    EXPECT_EQ(Step({2000, 1, 31}, kMonthField, +1).date, (Date{2000, 2, 31}));
-    EXPECT_EQ(Step({2000, 1, 31}, kMonthField, +1).shown, kMonthField);
-    // Typed months beyond the year carry whole years.
-    EXPECT_EQ(Step({2000, 24, 1}, kMonthField, +1).date, (Date{2002, 1, 1}));
-    EXPECT_EQ(Step({2000, -9, 1}, kMonthField, -1).date, (Date{1999, 2, 1}));
-}
-
-TEST(DateSteps, YearArrowsCarryTheTypedMonthButLeaveIt)
-{
-    const Stepped leap = Step({2000, 2, 29}, kYearField, +1);
-    EXPECT_EQ(leap.date, (Date{2001, 2, 29}));
-    EXPECT_EQ(leap.shown, kYearField);
-    const Stepped thirteen = Step({2000, 13, 1}, kYearField, +1);
-    EXPECT_EQ(thirteen.date, (Date{2002, 13, 1}));
-    EXPECT_EQ(thirteen.shown, kYearField);
-    // Month 0 takes a year away again: the step and the carry cancel.
-    EXPECT_EQ(Step({2000, 0, 1}, kYearField, +1).date, (Date{2000, 0, 1}));
-    // Steps are not bounded to the years OK accepts.
-    EXPECT_EQ(Step({2100, 6, 1}, kYearField, +1).date, (Date{2101, 6, 1}));
-    EXPECT_EQ(Step({0, 6, 1}, kYearField, -1).date, (Date{-1, 6, 1}));
-}
-
-TEST(DateSteps, DayArrowsWithMonthsWithoutDays)
-{
-    // Months 0 and 13 have no days, so every day carries into the next month.
-    EXPECT_EQ(Step({2000, 0, 5}, kDayField, +1).date, (Date{2000, 1, 1}));
-    EXPECT_EQ(Step({2000, 0, 5}, kDayField, -1).date, (Date{2000, 1, 1}));
-    EXPECT_EQ(Step({2000, 13, 5}, kDayField, +1).date, (Date{2001, 2, 1}));
-    EXPECT_EQ(Step({2000, 13, 5}, kDayField, -1).date, (Date{2001, 2, 1}));
-    EXPECT_EQ(Step({2000, 13, 5}, kDayField, -1).shown, kAll);
-    EXPECT_EQ(Step({2000, 0, 1}, kDayField, -1).date, (Date{1999, 11, 30}));
-    // Beyond 0-13 the month is made real first, then the day steps in it.
-    EXPECT_EQ(Step({2000, 20, 1}, kDayField, -1).date, (Date{2001, 7, 31}));
-    EXPECT_EQ(Step({2000, 20, 1}, kDayField, -1).shown, kAll);
-    EXPECT_EQ(Step({2000, 14, 10}, kDayField, +1).date, (Date{2001, 2, 11}));
-    EXPECT_EQ(Step({2000, -5, 10}, kDayField, +1).date, (Date{1999, 7, 11}));
-    EXPECT_EQ(Step({2000, 99, 31}, kDayField, +1).date, (Date{2008, 4, 1}));
-}
-
-TEST(DateSteps, EmptyOrTextFieldsStepFromZero)
-{
-    // An unreadable day reads 0: up gives the 1st, down the last of the month before.
-    EXPECT_EQ(Step({2000, 3, 0}, kDayField, +1).date, (Date{2000, 3, 1}));
-    EXPECT_EQ(Step({2000, 3, 0}, kDayField, -1).date, (Date{2000, 2, 29}));
-    EXPECT_EQ(Step({0, 0, 0}, kMonthField, +1).date, (Date{0, 1, 0}));
-    // Month 0 stands for December of the year before, so down gives November.
-    EXPECT_EQ(Step({0, 0, 0}, kMonthField, -1).date, (Date{-1, 11, 0}));
+    const struct {
+        Date from;
+        DateField field;
+        int delta;
+        Date to;
+        int shown;  // 0: not checked
+    } steps[] = {
+        // The day carries into the month and the year, and knows leap Februaries.
+        {{2000, 12, 31}, D, +1, {2001, 1, 1}, kAll}, {{2000, 1, 1}, D, -1, {1999, 12, 31}, 0},
+        {{2000, 1, 31}, D, +1, {2000, 2, 1}, M | D}, {{2000, 5, 10}, D, +1, {2000, 5, 11}, D},
+        {{2000, 3, 1}, D, -1, {2000, 2, 29}, 0},     {{1999, 3, 1}, D, -1, {1999, 2, 28}, 0},
+        {{1900, 3, 1}, D, -1, {1900, 2, 28}, 0},     {{2000, 2, 28}, D, +1, {2000, 2, 29}, 0},
+        {{2000, 2, 29}, D, +1, {2000, 3, 1}, 0},     {{2001, 2, 28}, D, +1, {2001, 3, 1}, 0},
+        {{2001, 2, 40}, D, -1, {2001, 3, 1}, 0},  // a typed day beyond the month starts the next
+        // The month carries into the year and leaves the day, typed months whole years.
+        {{2000, 12, 31}, M, +1, {2001, 1, 31}, Y | M}, {{2000, 1, 5}, M, -1, {1999, 12, 5}, 0},
+        {{2000, 1, 31}, M, +1, {2000, 2, 31}, M},      {{2000, 24, 1}, M, +1, {2002, 1, 1}, 0},
+        {{2000, -9, 1}, M, -1, {1999, 2, 1}, 0},
+        // The year carries a typed month 0 or 13 but leaves it; no bounds on years.
+        {{2000, 2, 29}, Y, +1, {2001, 2, 29}, Y}, {{2000, 13, 1}, Y, +1, {2002, 13, 1}, Y},
+        {{2000, 0, 1}, Y, +1, {2000, 0, 1}, 0},   {{2100, 6, 1}, Y, +1, {2101, 6, 1}, 0},
+        {{0, 6, 1}, Y, -1, {-1, 6, 1}, 0},
+        // Months 0 and 13 have no days: every day carries into the next month.
+        {{2000, 0, 5}, D, +1, {2000, 1, 1}, 0},  {{2000, 0, 5}, D, -1, {2000, 1, 1}, 0},
+        {{2000, 13, 5}, D, +1, {2001, 2, 1}, 0}, {{2000, 13, 5}, D, -1, {2001, 2, 1}, kAll},
+        {{2000, 0, 1}, D, -1, {1999, 11, 30}, 0},
+        // Beyond 0-13 the month is made real first, then the day steps in it.
+        {{2000, 20, 1}, D, -1, {2001, 7, 31}, kAll}, {{2000, 14, 10}, D, +1, {2001, 2, 11}, 0},
+        {{2000, -5, 10}, D, +1, {1999, 7, 11}, 0},   {{2000, 99, 31}, D, +1, {2008, 4, 1}, 0},
+        // Unreadable fields read 0; month 0 stands for December of the year before.
+        {{2000, 3, 0}, D, +1, {2000, 3, 1}, 0}, {{2000, 3, 0}, D, -1, {2000, 2, 29}, 0},
+        {{0, 0, 0}, M, +1, {0, 1, 0}, 0},       {{0, 0, 0}, M, -1, {-1, 11, 0}, 0},
+    };
+    for (const auto& s : steps) {
+        Date date = s.from;
+        const int shown = StepDate(date.data(), s.field, s.delta);
+        SCOPED_TRACE(::testing::PrintToString(s.from) + " field " + std::to_string(s.field) + " by " +
+                     std::to_string(s.delta));
+        EXPECT_EQ(date, s.to);
+        EXPECT_TRUE(s.shown == 0 || shown == s.shown) << "shows " << shown;
+    }
 }
 
 TEST(DateSteps, FieldsReadAsDecimalNumbers)
 {
-    EXPECT_EQ(ReadDateField("2000", 4), 2000);
-    EXPECT_EQ(ReadDateField("20001", 4), 2000);  // only four characters count
-    EXPECT_EQ(ReadDateField(" 7", 2), 7);
-    EXPECT_EQ(ReadDateField("  7", 2), 0);
-    EXPECT_EQ(ReadDateField("-3", 2), -3);
-    EXPECT_EQ(ReadDateField("+5", 2), 5);
-    EXPECT_EQ(ReadDateField("1x", 2), 1);
-    EXPECT_EQ(ReadDateField("ab", 2), 0);
-    EXPECT_EQ(ReadDateField("", 2), 0);
-    EXPECT_EQ(ReadDateField("-", 2), 0);
-    EXPECT_EQ(ReadDateField("\x82\x50", 2), 0);  // a full-width digit is no digit
-    EXPECT_EQ(ReadDateField("12", 0), 0);
-    EXPECT_EQ(ReadDateField("99999999999999999999", 40), 999999999);  // never overflows
+    const struct {
+        const char* text;
+        int maxChars;
+        int value;
+    } fields[] = {
+        {"2000", 4, 2000}, {"20001", 4, 2000}, {" 7", 2, 7}, {"  7", 2, 0}, {"-3", 2, -3},
+        {"+5", 2, 5},      {"1x", 2, 1},       {"ab", 2, 0}, {"", 2, 0},    {"-", 2, 0},
+        {"\x82\x50", 2, 0},  // a full-width digit is no digit
+        {"12", 0, 0},
+        {"99999999999999999999", 40, 999999999},  // never overflows
+    };
+    for (const auto& f : fields)
+        EXPECT_EQ(ReadDateField(f.text, f.maxChars), f.value) << '"' << f.text << "\" " << f.maxChars;
 }
