@@ -2,7 +2,7 @@
 // record, what it gives back, and the settings command around it.
 #include "settings/dialog/init_set_dialog.h"
 
-#include "../core/message_recorder.h"
+#include "../core/event_files.h"
 #include "app_fixture.h"
 #include "platform/sjis.h"
 #include "platform/wx/wx_text.h"
@@ -12,278 +12,187 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/frame.h>
 #include <wx/html/helpfrm.h>
 #include <wx/textctrl.h>
 
+#include <array>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
 // A click as the user gives it: the control's event goes to its handlers.
 void Click(wxWindow* control)
 {
-    wxEventType type = dynamic_cast<wxCheckBox*>(control) ? wxEVT_CHECKBOX : wxEVT_BUTTON;
-    wxCommandEvent event(type, control->GetId());
-    event.SetEventObject(control);
-    if (auto* check = dynamic_cast<wxCheckBox*>(control)) {
+    auto* check = dynamic_cast<wxCheckBox*>(control);
+    if (check)
         check->SetValue(!check->GetValue());
-        event.SetInt(check->GetValue());
-    }
+    wxCommandEvent event(check ? wxEVT_CHECKBOX : wxEVT_BUTTON, control->GetId());
+    event.SetEventObject(control);
+    event.SetInt(check && check->GetValue());
     control->GetEventHandler()->ProcessEvent(event);
 }
 
-class SettingsDialogTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        CStatus::EventInfo = 1;
-        CStatus::TableType = 1;
-        CStatus::UnseiDisp = 1;
-        std::strcpy(szHelpFile, "VESOMA.HLP");
-    }
+// EventInfo, Table and Unsei as the program holds them.
+std::array<int, 3> Flags() { return {CStatus::EventInfo, CStatus::TableType, CStatus::UnseiDisp}; }
 
-    // The dialog as the settings command opens it, for the given settings.
-    void Open(int table, const char* eventFile = "VESOMA.CAL")
-    {
-        CStatus::TableType = table;
-        FillInitSet(eventFile);
-        dialog = new TInitSetDialog(nullptr, "InitSetBox");
-        ASSERT_TRUE(dialog->IsLoaded());
-        ASSERT_TRUE(dialog->TransferDataToWindow());
-    }
+class SettingsDialogTest : public AppTest {
+protected:
     void TearDown() override
     {
         if (dialog)
             dialog->Destroy();
         resources::QuitHelp();
-        wxTheApp->ProcessIdle();
+        AppTest::TearDown();
     }
 
+    // The dialog as the settings command opens it for EventInfo, Table, Unsei.
+    void Open(const std::array<int, 3>& flags, const char* eventFile = "VESOMA.CAL")
+    {
+        if (dialog)
+            dialog->Destroy();
+        CStatus::EventInfo = flags[0];
+        CStatus::TableType = flags[1];
+        CStatus::UnseiDisp = flags[2];
+        FillInitSet(eventFile);
+        dialog = new TInitSetDialog(nullptr, "InitSetBox");
+        ASSERT_TRUE(dialog->IsLoaded());
+        ASSERT_TRUE(dialog->TransferDataToWindow());
+    }
     // Confirms the dialog's controls and applies them as the command does.
     void Confirm()
     {
         ASSERT_TRUE(dialog->TransferDataFromWindow());
         ApplyInitSet(szEventFile);
     }
-
-    bool Checked(int id) const { return dialog->Check(id)->GetValue(); }
-
-    TInitSetDialog* dialog = nullptr;
-    char szEventFile[kEventFileSize] = {};
-};
-
-TEST_F(SettingsDialogTest, TheResourceHasItsControlsWhereTheyBelong)
-{
-    Open(1);
-    EXPECT_EQ(platform::SjisFromWx(dialog->GetTitle()), platform::SjisText("設定"));
-    EXPECT_FALSE(dialog->HasFlag(wxSYSTEM_MENU));
-    struct {
-        int id;
-        const char* label;
-        int x, y;
-    } const controls[] = {
-        {520, "当日のイベントを表示", 11, 29}, {521, "旧暦十二直を表示", 11, 40},
-        {522, "その他の暦註を表示", 11, 50},   {523, "運勢を表示", 11, 61},
-        {wxID_OK, "了解", 135, 17},           {wxID_CANCEL, "取消", 135, 35},
-        {771, "ヘルプ", 135, 53},
-    };
-    for (const auto& c : controls) {
-        wxWindow* control = dialog->FindWindow(c.id);
-        ASSERT_NE(control, nullptr) << c.id;
-        EXPECT_EQ(platform::SjisFromWx(control->GetLabel()), platform::SjisText(c.label)) << c.id;
-        EXPECT_EQ(control->GetPosition(), dialog->ConvertDialogToPixels(wxPoint(c.x, c.y))) << c.id;
-    }
-    EXPECT_EQ(dialog->EventFileEdit()->GetPosition(), dialog->ConvertDialogToPixels(wxPoint(25, 15)));
-}
-
-TEST_F(SettingsDialogTest, OpensAtItsPlaceInTheOwnersClientArea)
-{
-    auto* owner = new wxFrame(nullptr, wxID_ANY, "owner", wxPoint(100, 80), wxSize(600, 400));
-    owner->Show();
-    TInitSetDialog placed(owner, "InitSetBox");
-    EXPECT_EQ(placed.GetPosition(), owner->ClientToScreen(placed.ConvertDialogToPixels(wxPoint(44, 45))));
-    owner->Destroy();
-}
-
-TEST_F(SettingsDialogTest, ShowsTheTableAsTwoChecksAndStoresTheirCount)
-{
-    Open(5);  // a hand-edited profile
-    EXPECT_TRUE(Checked(520));
-    EXPECT_TRUE(Checked(521));
-    EXPECT_FALSE(Checked(522));
-    EXPECT_TRUE(Checked(523));
-    Confirm();
-    EXPECT_EQ(CStatus::TableType, 1);
-
-    dialog->Destroy();
-    Open(1);
-    Click(dialog->Check(522));
-    Click(dialog->Check(520));
-    Confirm();
-    EXPECT_EQ(CStatus::TableType, 2);
-    EXPECT_EQ(CStatus::EventInfo, 0);
-    EXPECT_EQ(CStatus::UnseiDisp, 1);
-}
-
-TEST_F(SettingsDialogTest, TheOtherNotesAreOnlyUsableWithTheLunisolarGroup)
-{
-    Open(0);
-    EXPECT_FALSE(dialog->Check(522)->IsEnabled());
-    Click(dialog->Check(521));
-    EXPECT_TRUE(dialog->Check(522)->IsEnabled());
-    Click(dialog->Check(522));
-    Click(dialog->Check(521));
-    EXPECT_FALSE(dialog->Check(522)->IsEnabled());
-
-    // 522 stays checked while unusable; alone it still counts as one group.
-    EXPECT_TRUE(Checked(522));
-    Confirm();
-    EXPECT_EQ(CStatus::TableType, 1);
-    dialog->Destroy();
-    Open(CStatus::TableType);
-    EXPECT_TRUE(Checked(521));
-    EXPECT_FALSE(Checked(522));
-    EXPECT_TRUE(dialog->Check(522)->IsEnabled());
-}
-
-TEST_F(SettingsDialogTest, ALongEventFileIsShownAndKeptWhole)
-{
-    std::string name = platform::SjisText("C:\\予定表\\");
-    while (name.size() < 250)
-        name += platform::SjisText("家族");
-    Open(1, name.c_str());
-    EXPECT_EQ(platform::SjisFromWx(dialog->EventFileEdit()->GetValue()), name);
-    Confirm();
-    EXPECT_EQ(std::string(szEventFile), name);
-}
-
-TEST_F(SettingsDialogTest, ANameTooLongForTheRecordIsRefusedWithAMessage)
-{
-    MessageRecorder messages;
-    Open(1, "KEEP.CAL");
-    dialog->EventFileEdit()->ChangeValue(wxString(wxUniChar(0x4E88), 130));  // 260 bytes in CP932
-    EXPECT_FALSE(dialog->TransferDataFromWindow());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.LastText(), "ファイル名が長すぎます。");
-    EXPECT_EQ(messages.shown.back().icon, platform::MbIcon::Exclamation);
-    EXPECT_STREQ(ssInitSet.szEventFile, "KEEP.CAL");
-
-    dialog->EventFileEdit()->ChangeValue(wxString(wxUniChar(0x4E88), 129) + "x");  // 259 bytes fit
-    EXPECT_TRUE(dialog->TransferDataFromWindow());
-    EXPECT_EQ(std::strlen(ssInitSet.szEventFile), 259u);
-}
-
-TEST_F(SettingsDialogTest, TheHelpButtonOpensTheSettingsPage)
-{
-    Open(1);
-    Click(dialog->FindWindow(771));
-    wxHtmlHelpFrame* help = nullptr;
-    for (wxWindow* window : wxTopLevelWindows) {
-        if (auto* frame = dynamic_cast<wxHtmlHelpFrame*>(window))
-            help = frame;
-    }
-    ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->GetHelpWindow()->GetHtmlWindow()->GetOpenedPage().EndsWith("settings.html"));
-}
-
-// Runs the settings command while the test plays the user on the open dialog.
-int RunWithUser(char (&szEventFile)[kEventFileSize], std::function<void(TInitSetDialog*)> user)
-{
-    wxTheApp->CallAfter([user] {
-        for (wxWindow* window : wxTopLevelWindows) {
-            auto* dialog = dynamic_cast<TInitSetDialog*>(window);
-            if (dialog && dialog->IsModal()) {
-                user(dialog);
-                return;
-            }
-        }
-        ADD_FAILURE() << "no settings dialog open";
-    });
-    return RunInitSetup(nullptr, szEventFile);
-}
-
-TEST_F(SettingsDialogTest, TheCommandAppliesAConfirmedDialogOnly)
-{
-    std::strcpy(szEventFile, "OLD.CAL");
-    int result = RunWithUser(szEventFile, [](TInitSetDialog* d) {
-        d->EventFileEdit()->ChangeValue("NEW.CAL");
-        Click(d->Check(523));
-        Click(d->FindWindow(wxID_CANCEL));
-    });
-    EXPECT_EQ(result, 2);
-    EXPECT_STREQ(szEventFile, "OLD.CAL");
-    EXPECT_EQ(CStatus::UnseiDisp, 1);
-
-    result = RunWithUser(szEventFile, [](TInitSetDialog* d) {
-        d->EventFileEdit()->ChangeValue("NEW.CAL");
-        Click(d->Check(523));
-        Click(d->FindWindow(wxID_OK));
-    });
-    EXPECT_EQ(result, 1);
-    EXPECT_STREQ(szEventFile, "NEW.CAL");
-    EXPECT_EQ(CStatus::UnseiDisp, 0);
-    EXPECT_EQ(CStatus::TableType, 1);
-}
-
-// The settings command of the running program: the profile is written only
-// when the dialog is confirmed.
-class SettingsCommandTest : public AppTest {
-protected:
-    std::string Profile() const
+    std::array<bool, 4> Checks() const  // 520-523
     {
-        std::ifstream in(workDir / "VESOMA.ini", std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        return {dialog->Check(520)->GetValue(), dialog->Check(521)->GetValue(), dialog->Check(522)->GetValue(),
+                dialog->Check(523)->GetValue()};
     }
 
-    // Runs command 769 while the test plays the user on the dialog.
-    void RunCommand(TMainFrame* frame, std::function<void(TInitSetDialog*)> user)
+    // Runs command 769 while the test plays the user on the dialog: a new
+    // event file, the fortune switched off, then the given button.
+    void RunCommand(TMainFrame* frame, int button)
     {
-        wxTheApp->CallAfter([user] {
+        wxTheApp->CallAfter([button] {
             for (wxWindow* window : wxTopLevelWindows) {
-                auto* dialog = dynamic_cast<TInitSetDialog*>(window);
-                if (dialog && dialog->IsModal())
-                    return user(dialog);
+                auto* d = dynamic_cast<TInitSetDialog*>(window);
+                if (d && d->IsModal()) {
+                    d->EventFileEdit()->ChangeValue("NEW.CAL");
+                    Click(d->Check(523));
+                    return Click(d->FindWindow(button));
+                }
             }
             ADD_FAILURE() << "no settings dialog open";
         });
         SendCommand(frame, 769);
     }
+
+    TInitSetDialog* dialog = nullptr;
+    char szEventFile[kEventFileSize] = {};
 };
 
-TEST_F(SettingsCommandTest, ACancelledDialogLeavesTheProfileAndItsTimeStamp)
+TEST_F(SettingsDialogTest, OpensAtItsPlaceInTheOwnerWithItsLabelsAndHelp)
+{
+    std::strcpy(szHelpFile, "VESOMA.HLP");
+    auto* owner = new wxFrame(nullptr, wxID_ANY, "owner", wxPoint(100, 80), wxSize(600, 400));
+    owner->Show();
+    {
+        TInitSetDialog d(owner, "InitSetBox");
+        EXPECT_EQ(d.GetPosition(), owner->ClientToScreen(d.ConvertDialogToPixels(wxPoint(44, 45))));
+        EXPECT_FALSE(d.HasFlag(wxSYSTEM_MENU));
+        std::string labels = platform::SjisFromWx(d.GetTitle());
+        for (int id : {520, 521, 522, 523, int(wxID_OK), int(wxID_CANCEL), 771}) {
+            if (wxWindow* control = d.FindWindow(id))
+                labels += "|" + platform::SjisFromWx(control->GetLabel());
+        }
+        EXPECT_EQ(labels, platform::SjisText("設定|当日のイベントを表示|旧暦十二直を表示|その他の暦註を表示|運勢を表示|"
+                                             "了解|取消|ヘルプ"));
+        Click(d.FindWindow(771));
+        bool settingsPage = false;
+        for (wxWindow* window : wxTopLevelWindows) {
+            if (auto* help = dynamic_cast<wxHtmlHelpFrame*>(window))
+                settingsPage = help->GetHelpWindow()->GetHtmlWindow()->GetOpenedPage().EndsWith("settings.html");
+        }
+        EXPECT_TRUE(settingsPage);
+        resources::QuitHelp();
+    }
+    owner->Destroy();
+}
+
+TEST_F(SettingsDialogTest, TheTableIsShownAsTwoChecksAndStoredAsTheirCount)
+{
+    const struct {
+        std::array<int, 3> before, after;  // EventInfo, Table, Unsei
+        std::vector<int> clicks;
+        std::array<bool, 4> shown;  // 520-523 on opening
+    } cases[] = {
+        {{1, 5, 1}, {1, 1, 1}, {}, {true, true, false, true}},  // a hand-edited profile
+        {{0, 1, 3}, {1, 2, 0}, {522, 520, 523}, {false, true, false, true}},
+        {{1, 2, 1}, {1, 1, 1}, {521}, {true, true, true, true}},  // 522 alone still counts as one group
+        {{1, 0, 0}, {1, 1, 0}, {521, 522, 521}, {true, false, false, false}},
+        {{1, -1, 1}, {1, 0, 1}, {521}, {true, true, false, true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("Table " + std::to_string(c.before[1]));
+        ASSERT_NO_FATAL_FAILURE(Open(c.before));
+        EXPECT_EQ(Checks(), c.shown);
+        EXPECT_EQ(dialog->Check(522)->IsEnabled(), Checks()[1]);
+        for (int id : c.clicks) {
+            Click(dialog->Check(id));
+            EXPECT_EQ(dialog->Check(522)->IsEnabled(), Checks()[1]) << "after clicking " << id;
+        }
+        Confirm();
+        EXPECT_EQ(Flags(), c.after);
+    }
+}
+
+TEST_F(SettingsDialogTest, AnEventFileOfUpTo259BytesIsKeptWholeALongerOneRefused)
+{
+    std::string name = platform::SjisText("C:\\予定表\\");
+    while (name.size() < 258)
+        name += platform::SjisText("家族");
+    name += "x";
+    ASSERT_EQ(name.size(), 259u);
+    Open({1, 1, 1}, name.c_str());
+    EXPECT_EQ(platform::SjisFromWx(dialog->EventFileEdit()->GetValue()), name);
+    Confirm();
+    EXPECT_EQ(std::string(szEventFile), name);
+
+    dialog->EventFileEdit()->ChangeValue(wxString(wxUniChar(0x4E88), 130));  // 260 bytes in CP932
+    EXPECT_FALSE(dialog->TransferDataFromWindow());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.LastText(), "ファイル名が長すぎます。");
+    EXPECT_EQ(messages.shown.back().icon, platform::MbIcon::Exclamation);
+    EXPECT_EQ(std::string(ssInitSet.szEventFile), name);
+}
+
+TEST_F(SettingsDialogTest, ACancelledCommandLeavesTheProfileAndItsTimeStampAConfirmedOneWritesIt)
 {
     namespace fs = std::filesystem;
     WriteFile("VESOMA.ini", "; 自分の設定\r\n[VESOMA]\r\nTable=5\r\nEventInfo=0\r\n");
-    const fs::path ini = workDir / "VESOMA.ini";
+    const std::string ini = (workDir / "VESOMA.ini").string();
     fs::last_write_time(ini, fs::last_write_time(ini) - std::chrono::hours(24));
     const auto stamp = fs::last_write_time(ini);
-    const std::string before = Profile();
+    const std::string before = ReadBytes(ini);
 
     TMainFrame* frame = StartProgram();
-    RunCommand(frame, [](TInitSetDialog* d) {
-        EXPECT_TRUE(d->Check(521)->GetValue());
-        EXPECT_FALSE(d->Check(522)->GetValue());
-        Click(d->Check(523));
-        Click(d->FindWindow(wxID_CANCEL));
-    });
+    RunCommand(frame, wxID_CANCEL);
     EXPECT_EQ(fs::last_write_time(ini), stamp);
-    EXPECT_EQ(Profile(), before);
-    EXPECT_EQ(CStatus::TableType, 5);
+    EXPECT_EQ(ReadBytes(ini), before);
+    EXPECT_EQ(Flags(), (std::array<int, 3>{0, 5, 1}));
 
-    RunCommand(frame, [](TInitSetDialog* d) { Click(d->FindWindow(wxID_OK)); });
+    RunCommand(frame, wxID_OK);
     EXPECT_NE(fs::last_write_time(ini), stamp);
-    EXPECT_EQ(Profile(), platform::SjisText("; 自分の設定") +
-                             std::string("\r\n[VESOMA]\r\nTable=1\r\nEventInfo=0\r\nEventFile=VESOMA.CAL\r\nUnsei=1\r\n"));
-    EXPECT_EQ(CStatus::TableType, 1);
+    EXPECT_EQ(ReadBytes(ini), platform::ToSjis("; 自分の設定\r\n[VESOMA]\r\nTable=1\r\nEventInfo=0\r\n"
+                                               "EventFile=NEW.CAL\r\nUnsei=0\r\n"));
+    EXPECT_EQ(Flags(), (std::array<int, 3>{0, 1, 0}));
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 // The private profile rules the settings rely on.
 #include "platform/profile.h"
+
+#include "event_files.h"
 #include "platform/sjis.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -16,115 +17,64 @@ using platform::ReadProfileInt;
 using platform::ReadProfileString;
 using platform::WriteProfileString;
 
-class ProfileTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() /
-              ("vesoma_profile_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-        file = (dir / "VESOMA.ini").string();
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    void Put(const std::string& text)
-    {
-        std::ofstream(file, std::ios::binary) << text;
-    }
-    std::string Contents() const
-    {
-        std::ifstream in(file, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    }
-
-    fs::path dir;
-    std::string file;
-};
-
-TEST_F(ProfileTest, MissingFileSectionOrKeyGivesTheDefault)
+TEST(ProfileTest, ReadingFollowsTheWindowsRulesAndNeverTouchesTheFile)
 {
+    EventFolder folder;
+    const std::string file = folder.File("VESOMA.ini");
     EXPECT_EQ(ReadProfileString(file, "VESOMA", "EventFile", "VESOMA.CAL"), "VESOMA.CAL");
     EXPECT_EQ(ReadProfileInt(file, "VESOMA", "Table", 1), 1);
-    Put("[OTHER]\r\nTable=2\r\n[VESOMA]\r\nUnsei=0\r\n");
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", "Table", 1), 1);
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", "Unsei", 1), 0);
-    EXPECT_FALSE(fs::exists(dir / "VESOMA.ini.tmp"));
-}
+    EXPECT_TRUE(fs::is_empty(folder.File("")));
 
-TEST_F(ProfileTest, IntegersFollowTheWindowsRule)
-{
-    Put("[VESOMA]\n"
-        "a=5\n b = 2x\nc=abc\nd=-3\ne=\nf=  7  \ng=99999999999\nh=-\ni=0x10\n");
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", "a", 1), 5);
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", "b", 1), 2);
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", "c", 1), 0);
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", "d", 1), -3);
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", "e", 1), 1);
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", "f", 1), 7);
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", "g", 1), 2147483647);
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", "h", 1), 0);
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", "i", 1), 0);
-}
+    const std::string a = platform::SjisText("ア");     // 83 41: second byte is 'A'
+    const std::string aWide = platform::SjisText("ａ");  // 82 81
+    std::string aLowered = a;
+    aLowered[1] = 'a';
+    const std::string zone = platform::SjisText("ゾーン");  // "ゾ" is 83 5D: a ']' inside a character
+    const std::string text = "[OTHER]\r\nTable=2\r\n[vesoma]\r\nUnsei=0\r\neventfile = \"C:\\My Files\\x.cal\"\r\n" + a +
+                             "=1\r\na=5\n b = 2x\nc=abc\nd=-3\ne=\nf=  7  \ng=99999999999\nh=-\ni=0x10\n[" + zone +
+                             "]\r\nk=4\r\n";
+    WriteBytes(file, text);
+    fs::last_write_time(file, fs::last_write_time(file) - std::chrono::hours(1));
+    const auto stamp = fs::last_write_time(file);
 
-TEST_F(ProfileTest, NamesMatchWithoutAsciiCaseButDoubleByteNamesExactly)
-{
-    const std::string a = platform::SjisText("ア");  // 83 41: second byte is 'A'
-    const std::string a2 = platform::SjisText("ａ");  // 82 81
-    Put("[vesoma]\r\neventfile = \"C:\\My Files\\x.cal\"\r\n" + a + "=1\r\n");
     EXPECT_EQ(ReadProfileString(file, "VESOMA", "EventFile", "-"), "C:\\My Files\\x.cal");
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", a.c_str(), 9), 1);
-    std::string lowered = a;
-    lowered[1] = 'a';
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", lowered.c_str(), 9), 9);
-    EXPECT_EQ(ReadProfileInt(file, "VESOMA", a2.c_str(), 9), 9);
+    const struct {
+        const char* section;
+        const char* key;
+        int value;
+    } cases[] = {
+        {"VESOMA", "Table", 9},  // only in another section
+        {"VESOMA", "Unsei", 0}, {"VESOMA", "a", 5}, {"VESOMA", "b", 2}, {"VESOMA", "c", 0}, {"VESOMA", "d", -3},
+        {"VESOMA", "e", 9}, {"VESOMA", "f", 7}, {"VESOMA", "g", 2147483647}, {"VESOMA", "h", 0}, {"VESOMA", "i", 0},
+        {"VESOMA", a.c_str(), 1}, {"VESOMA", aLowered.c_str(), 9}, {"VESOMA", aWide.c_str(), 9}, {zone.c_str(), "k", 4},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadProfileInt(file, c.section, c.key, 9), c.value) << c.section << " " << c.key;
+    EXPECT_EQ(fs::last_write_time(file), stamp);
+    EXPECT_EQ(ReadBytes(file), text);
+    EXPECT_FALSE(fs::exists(file + ".tmp"));
 }
 
-TEST_F(ProfileTest, SectionNameEndsAtABracketThatIsNotInsideACharacter)
+TEST(ProfileTest, WritingKeepsOtherLinesCommentsAndLineEndsAndReportsFailure)
 {
-    // "ゾ" is 83 5D: its second byte is a ']' that must not end the name.
-    const std::string name = platform::SjisText("ゾーン");
-    Put("[" + name + "]\r\nk=4\r\n");
-    EXPECT_EQ(ReadProfileInt(file, name.c_str(), "k", 0), 4);
-}
+    EventFolder folder;
+    const std::string file = folder.File("VESOMA.ini");
+    ASSERT_TRUE(WriteProfileString(file, "VESOMA", "EventFile", "VESOMA.CAL"));
+    EXPECT_EQ(ReadBytes(file), "[VESOMA]\r\nEventFile=VESOMA.CAL\r\n");
 
-TEST_F(ProfileTest, WritingKeepsOtherLinesCommentsAndLineEnds)
-{
-    const std::string text = "; my settings\r\n[Other]\r\nTable=7\r\n\r\n[VESOMA]\r\n; keep\r\nTable=1\r\nUnsei=0\r\n\r\n[Last]\r\nx=y\r\n";
-    Put(text);
+    WriteBytes(file, "; my settings\r\n[Other]\r\nTable=7\r\n\r\n[VESOMA]\r\n; keep\r\nTable=1\r\nUnsei=0\r\n\r\n[Last]\r\nx=y\r\n");
     ASSERT_TRUE(WriteProfileString(file, "VESOMA", "table", "2"));
     ASSERT_TRUE(WriteProfileString(file, "VESOMA", "EventInfo", "0"));
-    EXPECT_EQ(Contents(), "; my settings\r\n[Other]\r\nTable=7\r\n\r\n[VESOMA]\r\n; keep\r\ntable=2\r\nUnsei=0\r\n"
-                          "EventInfo=0\r\n\r\n[Last]\r\nx=y\r\n");
-    EXPECT_EQ(ReadProfileInt(file, "Other", "Table", 0), 7);
-}
+    EXPECT_EQ(ReadBytes(file), "; my settings\r\n[Other]\r\nTable=7\r\n\r\n[VESOMA]\r\n; keep\r\ntable=2\r\nUnsei=0\r\n"
+                               "EventInfo=0\r\n\r\n[Last]\r\nx=y\r\n");
 
-TEST_F(ProfileTest, WritingCreatesFileAndSectionAndKeepsUnixLineEnds)
-{
-    ASSERT_TRUE(WriteProfileString(file, "VESOMA", "EventFile", "VESOMA.CAL"));
-    EXPECT_EQ(Contents(), "[VESOMA]\r\nEventFile=VESOMA.CAL\r\n");
-
-    Put("[A]\nk=1");
-    const std::string path = platform::SjisText("予定表.cal");
+    WriteBytes(file, "[A]\nk=1");
+    const std::string path = platform::SjisText("予定表.cal");  // "表" ends in a '\\' byte
     ASSERT_TRUE(WriteProfileString(file, "VESOMA", "EventFile", path.c_str()));
-    EXPECT_EQ(Contents(), "[A]\nk=1\n\n[VESOMA]\nEventFile=" + path + "\n");
+    EXPECT_EQ(ReadBytes(file), "[A]\nk=1\n\n[VESOMA]\nEventFile=" + path + "\n");
     EXPECT_EQ(ReadProfileString(file, "VESOMA", "EventFile", ""), path);
-}
 
-TEST_F(ProfileTest, ReadingNeverRewritesTheFile)
-{
-    Put("[VESOMA]\r\nTable=1\r\n");
-    auto before = fs::last_write_time(file);
-    fs::last_write_time(file, before - std::chrono::hours(1));
-    before = fs::last_write_time(file);
-    ReadProfileInt(file, "VESOMA", "Table", 1);
-    ReadProfileString(file, "VESOMA", "Missing", "");
-    EXPECT_EQ(fs::last_write_time(file), before);
-}
-
-TEST_F(ProfileTest, AFailedWriteIsReported)
-{
-    const std::string inMissingDir = (dir / "no" / "VESOMA.ini").string();
+    const std::string inMissingDir = folder.File("no/VESOMA.ini");
     EXPECT_FALSE(WriteProfileString(inMissingDir, "VESOMA", "Table", "1"));
     EXPECT_FALSE(fs::exists(inMissingDir));
 }
