@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -27,80 +28,89 @@
 #include "events/events.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
-#include "platform/wx/wx_text.h"
-#include "settings/status.h"
 
 namespace {
 
 using platform::MbButtons;
 using platform::MbIcon;
 using platform::MbResult;
+using Ints = std::vector<int>;
+using Lines = std::vector<std::string>;
 
-std::string Utf8(const wxString& text)
-{
-    return text.utf8_string();
-}
+// Store order differs from the list order; "Ａ" comes before "あ" in CP932
+// but after it in Unicode.
+const Lines kFile = {"1996/ 5/ 3,B", "****/12/25,あ", "****/**/第２火曜日,C", "****/12/25,Ａ"};
+const Lines kListed = {"****/**/第２火曜日,C", "****/12/25,Ａ", "****/12/25,あ", "1996/ 5/ 3,B"};
 
-// What the user types: the field changes and knows it was edited.
-void Type(wxTextCtrl* field, const char* utf8)
+// What the user types: each field changes and knows it was edited.
+void Type(std::initializer_list<std::pair<wxTextCtrl*, const char*>> entries)
 {
-    field->ChangeValue(wxString::FromUTF8(utf8));
-    field->MarkDirty();
+    for (const auto& [field, utf8] : entries) {
+        field->ChangeValue(wxString::FromUTF8(utf8));
+        field->MarkDirty();
+    }
 }
 
 // A click on a radio button or a check box, as the toolkit reports it.
-void Click(wxRadioButton* radio)
+template <class Control>
+void Click(Control* control, bool value = true)
 {
-    radio->SetValue(true);
-    wxCommandEvent event(wxEVT_RADIOBUTTON, radio->GetId());
-    event.SetEventObject(radio);
-    event.SetInt(1);
-    radio->GetEventHandler()->ProcessEvent(event);
+    control->SetValue(value);
+    wxCommandEvent event(std::is_same_v<Control, wxCheckBox> ? wxEVT_CHECKBOX : wxEVT_RADIOBUTTON, control->GetId());
+    event.SetInt(value ? 1 : 0);
+    control->GetEventHandler()->ProcessEvent(event);
 }
 
-void Click(wxCheckBox* check)
+// Year, month, day, weekday rule and name as the editor shows them.
+Lines Fields(const EventEditDialog& editor)
 {
-    check->SetValue(!check->GetValue());
-    wxCommandEvent event(wxEVT_CHECKBOX, check->GetId());
-    event.SetEventObject(check);
-    event.SetInt(check->GetValue() ? 1 : 0);
-    check->GetEventHandler()->ProcessEvent(event);
+    Lines fields;
+    for (const wxTextCtrl* field : {editor.pYear, editor.pMonth, editor.pDay, editor.pWeekText, editor.pName})
+        fields.push_back(field->GetValue().utf8_string());
+    return fields;
 }
 
-// The store's records as UTF-8 record lines, in store order.
-std::vector<std::string> StoreLines()
+// The store's records as record lines, in store order.
+Lines StoreLines()
 {
-    std::vector<std::string> lines;
+    Lines lines;
     char line[nEventLineSize];
     for (int i = 0; Evs.SetEventList(i, line) == 1; ++i)
         lines.push_back(platform::ToUtf8(line));
     return lines;
 }
 
-std::vector<std::string> ListLines(const EventListDialog& dialog)
+Lines ListLines(const EventListDialog& list)
 {
-    std::vector<std::string> lines;
-    for (unsigned i = 0; i < dialog.pList->GetCount(); ++i)
-        lines.push_back(platform::ToUtf8(dialog.LineAt(static_cast<int>(i))));
+    Lines lines;
+    for (unsigned i = 0; i < list.pList->GetCount(); ++i)
+        lines.push_back(platform::ToUtf8(list.LineAt(static_cast<int>(i))));
     return lines;
 }
 
-int ListRow(const EventListDialog& dialog, const std::string& utf8Line)
+std::string Box(const std::string& caption, const std::string& text, MbButtons buttons, MbIcon icon)
 {
-    for (unsigned i = 0; i < dialog.pList->GetCount(); ++i) {
-        if (platform::ToUtf8(dialog.LineAt(static_cast<int>(i))) == utf8Line)
-            return static_cast<int>(i);
-    }
-    return -1;
+    return caption + ": " + text + " (buttons " + std::to_string(static_cast<int>(buttons)) + ", icon " +
+           std::to_string(static_cast<int>(icon)) + ")";
 }
 
-// The editor that is running modally right now, or nullptr.
-EventEditDialog* OpenEditor()
+// The message boxes that act showed, each answered so.
+Lines Answering(MbResult answer, const std::function<void()>& act)
+{
+    MessageRecorder recorder(answer);
+    act();
+    Lines boxes;
+    for (const platform::MessageBoxRequest& box : recorder.shown)
+        boxes.push_back(Box(platform::ToUtf8(box.caption), platform::ToUtf8(box.text), box.buttons, box.icon));
+    return boxes;
+}
+
+template <class Dialog>
+Dialog* OpenModal()
 {
     for (wxWindow* window : wxTopLevelWindows) {
-        auto* editor = dynamic_cast<EventEditDialog*>(window);
-        if (editor && editor->IsModal())
-            return editor;
+        if (auto* dialog = dynamic_cast<Dialog*>(window); dialog && dialog->IsModal())
+            return dialog;
     }
     return nullptr;
 }
@@ -110,7 +120,7 @@ EventEditDialog* OpenEditor()
 void WhenEditorOpens(std::function<void(EventEditDialog&)> act)
 {
     wxTheApp->CallAfter([act] {
-        EventEditDialog* editor = OpenEditor();
+        auto* editor = OpenModal<EventEditDialog>();
         ASSERT_NE(editor, nullptr);
         act(*editor);
         if (editor->IsModal())
@@ -120,21 +130,10 @@ void WhenEditorOpens(std::function<void(EventEditDialog&)> act)
 
 class EventDialogTest : public AppTest {
 protected:
-    // Loads the store from an event file of these UTF-8 record lines.
-    void LoadStore(const std::vector<std::string>& lines)
-    {
-        std::string text;
-        for (const std::string& line : lines)
-            text += line + "\r\n";
-        WriteFile("VESOMA.CAL", text);
-        char path[] = "VESOMA.CAL";
-        ASSERT_EQ(Evs.LoadEvent(path), 1);
-    }
-
     void SetUp() override
     {
         AppTest::SetUp();
-        // The dialogs' positions are in dialog units of their owner.
+        // The dialogs place themselves in dialog units of their owner.
         owner = new wxFrame(nullptr, wxID_ANY, "");
         owner->Show();
         Evs.bEdit = 0;
@@ -147,454 +146,264 @@ protected:
         AppTest::TearDown();
     }
 
+    void LoadStore(const Lines& lines)
+    {
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + "\r\n";
+        WriteFile("VESOMA.CAL", text);
+        ASSERT_EQ(Evs.LoadEvent(std::string("VESOMA.CAL").data()), 1);
+    }
+
+    // The list of kFile, shown as the owner of the editors it opens; it goes with its owner.
+    EventListDialog& OpenList()
+    {
+        LoadStore(kFile);
+        auto* list = new EventListDialog(owner, "EventListBox", &Evs);
+        list->Show();
+        list->SetReturnCode(0);
+        return *list;
+    }
+
     wxFrame* owner = nullptr;
 };
 
-// ---- The editor ------------------------------------------------------------
-
-// Focusable controls in tab order: id, label (UTF-8, empty for edits), x, y in dialog units.
-struct ControlPlace {
-    int id;
-    const char* label;
-    int x;
-    int y;
-};
-
-void ExpectControls(wxDialog& dialog, const std::vector<ControlPlace>& expected)
+// The focusable controls in tab order as "id label x,y", the place in dialog units.
+Lines Controls(wxDialog& dialog)
 {
-    std::vector<int> order;
+    Lines controls;
     for (wxWindow* child : dialog.GetChildren()) {
-        if (child->IsShown() && child->AcceptsFocus())
-            order.push_back(child->GetId());
+        if (!child->IsShown() || !child->AcceptsFocus())
+            continue;
+        const wxPoint at = dialog.ConvertPixelsToDialog(child->GetPosition());
+        const std::string label = dynamic_cast<wxTextCtrl*>(child) ? "" : child->GetLabel().utf8_string();
+        controls.push_back(std::to_string(child->GetId()) + (label.empty() ? "" : " " + label) + " " +
+                           std::to_string(at.x) + "," + std::to_string(at.y));
     }
-    std::vector<int> expectedOrder;
-    for (const ControlPlace& control : expected) {
-        expectedOrder.push_back(control.id);
-        wxWindow* window = dialog.FindWindow(control.id);
-        ASSERT_NE(window, nullptr) << control.id;
-        EXPECT_EQ(window->GetPosition(), dialog.ConvertDialogToPixels(wxPoint(control.x, control.y))) << control.id;
-        if (dynamic_cast<wxTextCtrl*>(window) == nullptr) {
-            EXPECT_EQ(Utf8(window->GetLabel()), control.label) << control.id;
-        }
-    }
-    EXPECT_EQ(order, expectedOrder);
+    return controls;
 }
 
-TEST_F(EventDialogTest, TheResourcesHoldTheirControlsInTabOrder)
+TEST_F(EventDialogTest, BothDialogsOpenAtTheirPlaceWithTheirControlsInTabOrder)
 {
     EventEditDialog editor(owner, "EventEditBox", &Evs);
-    EXPECT_EQ(Utf8(editor.GetTitle()), "イベントの登録");
-    EXPECT_EQ(editor.GetPosition(), owner->ClientToScreen(editor.ConvertDialogToPixels(wxPoint(8, 6))));
-    EXPECT_EQ(editor.GetClientSize(), editor.ConvertDialogToPixels(wxSize(265, 120)));
-    ExpectControls(editor, {{327, "", 60, 8},        {328, "", 89, 8},         {788, "", 52, 26},
-                            {326, "", 18, 8},        {787, "", 155, 8},        {wxID_CANCEL, "取消", 76, 44},
-                            {wxID_OK, "了解", 26, 44}, {771, "ヘルプ", 136, 44}, {793, "次を登録", 216, 44},
-                            {792, "曜日を指定", 205, 8}, {817, "毎週", 25, 82},    {818, "第１", 25, 92},
-                            {819, "第２", 25, 102},   {820, "第３", 60, 82},    {821, "第４", 60, 92},
-                            {822, "第５", 60, 102},   {802, "日曜", 105, 82},   {803, "月曜", 105, 92},
-                            {804, "火曜", 105, 102},  {805, "水曜", 140, 82},   {806, "木曜", 140, 92},
-                            {807, "金曜", 140, 102},  {808, "土曜", 175, 82}});
-    EXPECT_EQ(Utf8(editor.pWeekGroup->GetLabel()), " 曜日指定 ");
-
     EventListDialog list(owner, "EventListBox", &Evs);
-    EXPECT_EQ(Utf8(list.GetTitle()), "イベントの一覧");
+    EXPECT_EQ(editor.GetTitle().utf8_string(), "イベントの登録");
+    EXPECT_EQ(list.GetTitle().utf8_string(), "イベントの一覧");
+    for (wxDialog* dialog : std::initializer_list<wxDialog*>{&editor, &list})
+        EXPECT_EQ(dialog->GetPosition(), owner->ClientToScreen(dialog->ConvertDialogToPixels(wxPoint(8, 6))));
+    EXPECT_EQ(editor.GetClientSize(), editor.ConvertDialogToPixels(wxSize(265, 120)));
     EXPECT_EQ(list.GetClientSize(), list.ConvertDialogToPixels(wxSize(265, 113)));
-    ExpectControls(list, {{776, "", 12, 14},
-                          {wxID_OK, "了解", 10, 90},
-                          {wxID_CANCEL, "取消", 56, 90},
-                          {769, "追加...", 110, 90},
-                          {770, "変更...", 145, 90},
-                          {772, "削除", 180, 90},
-                          {771, "ヘルプ", 220, 90}});
+    // 5100 and 5101 are OK and Cancel.
+    EXPECT_EQ(Controls(editor),
+              (Lines{"327 60,8", "328 89,8", "788 52,26", "326 18,8", "787 155,8", "5101 取消 76,44",
+                     "5100 了解 26,44", "771 ヘルプ 136,44", "793 次を登録 216,44", "792 曜日を指定 205,8",
+                     "817 毎週 25,82", "818 第１ 25,92", "819 第２ 25,102", "820 第３ 60,82", "821 第４ 60,92",
+                     "822 第５ 60,102", "802 日曜 105,82", "803 月曜 105,92", "804 火曜 105,102",
+                     "805 水曜 140,82", "806 木曜 140,92", "807 金曜 140,102", "808 土曜 175,82"}));
+    EXPECT_EQ(editor.pWeekGroup->GetLabel().utf8_string(), " 曜日指定 ");
+    EXPECT_EQ(Controls(list), (Lines{"776 12,14", "5100 了解 10,90", "5101 取消 56,90", "769 追加... 110,90",
+                                     "770 変更... 145,90", "772 削除 180,90", "771 ヘルプ 220,90"}));
 }
 
-TEST_F(EventDialogTest, NewDateEventRegistersOnOk)
-{
-    EventEditDialog dialog(owner, "EventEditBox", &Evs);
-    Type(dialog.pMonth, "12");
-    Type(dialog.pDay, "25");
-    Type(dialog.pName, "クリスマス");
-    dialog.CmOk();
+// ---- The editor ------------------------------------------------------------
 
-    EXPECT_EQ(dialog.GetReturnCode(), 1);
+TEST_F(EventDialogTest, OkRegistersADateOrAWeekdayRule)
+{
+    struct Case {
+        const char* year;
+        const char* day;
+        int ordinal;  // radio indexes, -1: no weekday rule
+        int weekday;
+        const char* line;
+    };
+    for (const Case& c : {Case{"", "25", -1, -1, "****/12/25,Ｘ"}, Case{"", "", 2, 2, "****/12/第２火曜日,Ｘ"},
+                          // The typed day gives way to the rule.
+                          Case{"2001", "15", 0, 5, "2001/12/毎週金曜日,Ｘ"}}) {
+        SCOPED_TRACE(c.line);
+        LoadStore({});
+        EventEditDialog dialog(owner, "EventEditBox", &Evs);
+        int rule[2];
+        EXPECT_EQ(dialog.CheckWeek(rule), 0) << "no ordinal and no weekday chosen at first";
+        EXPECT_FALSE(dialog.pWeekText->IsEnabled() || dialog.pNumRadio[2]->IsEnabled());
+        Type({{dialog.pYear, c.year}, {dialog.pMonth, "12"}, {dialog.pDay, c.day}, {dialog.pName, "Ｘ"}});
+        if (c.ordinal >= 0) {
+            Click(dialog.pWeekCheck);
+            Click(dialog.pNumRadio[c.ordinal]);
+            EXPECT_EQ(dialog.pWeekText->GetValue().utf8_string(), "") << "one group alone builds no rule";
+            Click(dialog.pDayRadio[c.weekday]);
+        }
+        dialog.CmOk();
+        EXPECT_EQ(StoreLines(), Lines{c.line});
+        EXPECT_EQ((Ints{dialog.GetReturnCode(), Evs.hMem[0].nDay, Evs.bChanged, Evs.bModify}),
+                  (Ints{1, c.ordinal < 0 ? 25 : 0, 1, 1}));
+    }
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(StoreLines(), std::vector<std::string>{"****/12/25,クリスマス"});
-    EXPECT_EQ(Evs.hMem[0].nWeekCode, -1);
-    EXPECT_EQ(Evs.bChanged, 1);
-    EXPECT_EQ(Evs.bModify, 1);
 }
 
-TEST_F(EventDialogTest, RadiosBuildTheWeekdayRuleAndOkRegistersIt)
+TEST_F(EventDialogTest, EditingARuleFillsTheFieldsAndRadioChangesRewriteIt)
 {
+    std::string line = platform::ToSjis("****/**/第２火曜日,定例会");
+    Evs.SplitEvent(line.data());
+    Evs.bEdit = 1;
     EventEditDialog dialog(owner, "EventEditBox", &Evs);
-    EXPECT_FALSE(dialog.pWeekText->IsEnabled());
-    EXPECT_FALSE(dialog.pNumRadio[2]->IsEnabled());
-    int rule[2];
-    EXPECT_EQ(dialog.CheckWeek(rule), 0) << "no ordinal and no weekday chosen at first";
-    EXPECT_EQ(rule[0], -1);
-    EXPECT_EQ(rule[1], -1);
-
-    Click(dialog.pWeekCheck);
+    EXPECT_EQ(Evs.bEdit, 0);
+    EXPECT_EQ(Fields(dialog), (Lines{"****", "**", "", "第２火曜日", "定例会"}));
+    EXPECT_TRUE(dialog.pWeekCheck->GetValue() && dialog.pNumRadio[2]->GetValue() && dialog.pDayRadio[2]->GetValue());
     EXPECT_TRUE(dialog.pWeekText->IsEnabled());
-    EXPECT_TRUE(dialog.pDayRadio[6]->IsEnabled());
-    Click(dialog.pNumRadio[2]);
-    EXPECT_EQ(Utf8(dialog.pWeekText->GetValue()), "") << "one group alone builds no rule";
-    Click(dialog.pDayRadio[2]);
-    EXPECT_EQ(Utf8(dialog.pWeekText->GetValue()), "第２火曜日");
+    EXPECT_FALSE(dialog.pNextButton->IsEnabled()) << "a changed record replaces one line";
     Click(dialog.pDayRadio[3]);
-    EXPECT_EQ(Utf8(dialog.pWeekText->GetValue()), "第２水曜日");
-    Click(dialog.pDayRadio[2]);
-    Type(dialog.pName, "定例会");
-    dialog.CmOk();
-
-    EXPECT_EQ(dialog.GetReturnCode(), 1);
-    ASSERT_EQ(Events::nCount, 1);
-    const EventRecord& record = Evs.hMem[0];
-    EXPECT_EQ(record.nYear, 0);
-    EXPECT_EQ(record.nMonth, 0);
-    EXPECT_EQ(record.nWeekCode, 66);
-    EXPECT_EQ(StoreLines(), std::vector<std::string>{"****/**/第２火曜日,定例会"});
-
-    // Leaving week mode greys the weekday controls again.
-    Click(dialog.pWeekCheck);
-    EXPECT_FALSE(dialog.pWeekText->IsEnabled());
-    EXPECT_FALSE(dialog.pDayRadio[2]->IsEnabled());
-}
-
-TEST_F(EventDialogTest, WeekdayRuleWithBothRadiosMakesTheDayAWildcard)
-{
-    EventEditDialog dialog(owner, "EventEditBox", &Evs);
-    Type(dialog.pYear, "2001");
-    Type(dialog.pDay, "15");
-    Click(dialog.pWeekCheck);
+    EXPECT_EQ(dialog.pWeekText->GetValue().utf8_string(), "第２水曜日");
     Click(dialog.pNumRadio[0]);
-    Click(dialog.pDayRadio[5]);
-    Type(dialog.pName, "金曜");
-    dialog.CmOk();
-    EXPECT_EQ(StoreLines(), std::vector<std::string>{"2001/**/毎週金曜日,金曜"});
+    EXPECT_EQ(dialog.pWeekText->GetValue().utf8_string(), "毎週水曜日");
+    Click(dialog.pWeekCheck, false);
+    EXPECT_FALSE(dialog.pWeekText->IsEnabled() || dialog.pDayRadio[2]->IsEnabled());
 }
 
 TEST_F(EventDialogTest, RefusedEntriesKeepTheDialogOpenWithTheirFields)
 {
+    struct Case {
+        const char* day;
+        const char* name;
+        void (EventEditDialog::*press)();
+        const char* message;
+    };
     EventEditDialog dialog(owner, "EventEditBox", &Evs);
     dialog.SetReturnCode(0);
-    auto expectRefused = [&](const char* text) {
-        ASSERT_FALSE(messages.shown.empty());
-        EXPECT_EQ(messages.LastText(), text);
-        EXPECT_EQ(messages.LastCaption(), "イベント登録");
-        EXPECT_EQ(messages.shown.back().icon, MbIcon::Exclamation);
-        EXPECT_EQ(messages.shown.back().buttons, MbButtons::Ok);
-        EXPECT_EQ(dialog.bRefused, 1);
-        EXPECT_EQ(dialog.GetReturnCode(), 0) << "the dialog stays open";
-        EXPECT_EQ(Events::nCount, 0);
-    };
-
-    Type(dialog.pMonth, "5");
-    Type(dialog.pDay, "32");
-    Type(dialog.pName, "会議");
+    for (const Case& c : {Case{"32", "会議", &EventEditDialog::CmOk, "日付が不正です。"},
+                          Case{"31", "", &EventEditDialog::CmOk, "イベント名がありません。"},
+                          Case{"31", "会議,打合せ", &EventEditDialog::CmEventNext, "イベント名に「,」は使えません。"}}) {
+        SCOPED_TRACE(c.message);
+        Type({{dialog.pMonth, "5"}, {dialog.pDay, c.day}, {dialog.pName, c.name}});
+        const Lines typed = Fields(dialog);
+        EXPECT_EQ(Answering(MbResult::Ok, [&] { (dialog.*c.press)(); }),
+                  Lines{Box("イベント登録", c.message, MbButtons::Ok, MbIcon::Exclamation)});
+        EXPECT_EQ(Fields(dialog), typed);
+        EXPECT_EQ((Ints{dialog.bRefused, dialog.GetReturnCode(), Events::nCount}), (Ints{1, 0, 0}));
+    }
+    Type({{dialog.pName, "会議"}});
     dialog.CmOk();
-    expectRefused("日付が不正です。");
-    EXPECT_EQ(Utf8(dialog.pDay->GetValue()), "32");
-
-    Type(dialog.pDay, "31");
-    Type(dialog.pName, "");
-    dialog.CmOk();
-    expectRefused("イベント名がありません。");
-
-    Type(dialog.pName, "会議,打合せ");
-    dialog.CmEventNext();
-    expectRefused("イベント名に「,」は使えません。");
-    EXPECT_EQ(Utf8(dialog.pName->GetValue()), "会議,打合せ");
-    EXPECT_EQ(Utf8(dialog.pMonth->GetValue()), "5");
-    EXPECT_EQ(messages.shown.size(), 3u);
-
-    Type(dialog.pName, "会議");
-    dialog.CmOk();
-    EXPECT_EQ(dialog.bRefused, 0);
-    EXPECT_EQ(dialog.GetReturnCode(), 1);
-    EXPECT_EQ(StoreLines(), std::vector<std::string>{"****/ 5/31,会議"});
+    EXPECT_EQ((Ints{dialog.bRefused, dialog.GetReturnCode()}), (Ints{0, 1}));
+    EXPECT_EQ(StoreLines(), Lines{"****/ 5/31,会議"});
 }
 
-TEST_F(EventDialogTest, LongNamesAreCutAtACharacterBoundary)
+// "次を登録" registers and clears the fields; a name is cut to 61 bytes, never
+// inside a double-byte character.
+TEST_F(EventDialogTest, NextRegistersEachCutNameUntilCancelAndUntouchedFieldsRegisterNothing)
 {
     const std::string ascii(62, 'a');
-    std::string wide;
-    for (int i = 0; i < 31; ++i)
-        wide += "あ";
-
-    EventEditDialog dialog(owner, "EventEditBox", &Evs);
-    Type(dialog.pDay, "1");
-    Type(dialog.pName, ascii.c_str());
-    dialog.CmEventNext();
-    Type(dialog.pDay, "2");
-    Type(dialog.pName, wide.c_str());
-    dialog.CmEventNext();
-
-    ASSERT_EQ(Events::nCount, 2);
-    EXPECT_EQ(std::string(Evs.hMem[0].szEvent), ascii.substr(0, 61));
-    EXPECT_EQ(std::strlen(Evs.hMem[1].szEvent), 60u);
-    EXPECT_EQ(platform::ToUtf8(Evs.hMem[1].szEvent), wide.substr(0, 30 * std::string("あ").size()));
-}
-
-TEST_F(EventDialogTest, NextTwiceThenCancelKeepsBothRecords)
-{
-    EventEditDialog dialog(owner, "EventEditBox", &Evs);
-    Type(dialog.pYear, "2001");
-    Type(dialog.pMonth, "6");
-    Type(dialog.pDay, "1");
-    Type(dialog.pName, "一");
-    dialog.CmEventNext();
-    for (wxTextCtrl* field : {dialog.pYear, dialog.pMonth, dialog.pDay, dialog.pWeekText, dialog.pName}) {
-        EXPECT_EQ(Utf8(field->GetValue()), "");
-        EXPECT_FALSE(field->IsModified()) << "cleared fields are no change of the user";
-    }
-    EXPECT_EQ(dialog.CheckModified(), 0);
-    Type(dialog.pMonth, "7");
-    Type(dialog.pDay, "2");
-    Type(dialog.pName, "二");
-    dialog.CmEventNext();
-    dialog.CmCancel();
-
-    EXPECT_EQ(dialog.GetReturnCode(), 2);
-    EXPECT_EQ(StoreLines(), (std::vector<std::string>{"2001/ 6/ 1,一", "****/ 7/ 2,二"}));
-}
-
-TEST_F(EventDialogTest, OkOrNextWithoutChangesRegistersNothing)
-{
+    const std::string wide = "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほま";  // 31 characters
     LoadStore({"2001/ 5/ 3,憲法記念日"});
     EventEditDialog dialog(owner, "EventEditBox", &Evs);
+    dialog.CmEventNext();  // nothing typed yet
+    Type({{dialog.pYear, "2001"}, {dialog.pMonth, "6"}, {dialog.pDay, "1"}, {dialog.pName, ascii.c_str()}});
     dialog.CmEventNext();
-    dialog.CmOk();
-    EXPECT_EQ(dialog.GetReturnCode(), 1);
-    EXPECT_EQ(Events::nCount, 1);
-    EXPECT_EQ(Evs.bChanged, 0);
-    EXPECT_EQ(Evs.bModify, 0);
+    EXPECT_EQ(Fields(dialog), Lines(5));
+    EXPECT_EQ(dialog.CheckModified(), 0) << "cleared fields are no change of the user";
+    Type({{dialog.pMonth, "7"}, {dialog.pDay, "2"}, {dialog.pName, wide.c_str()}});
+    dialog.CmEventNext();
+    dialog.CmCancel();
+    EXPECT_EQ(dialog.GetReturnCode(), 2);
+    EXPECT_EQ(StoreLines(), (Lines{"2001/ 5/ 3,憲法記念日", "2001/ 6/ 1," + ascii.substr(0, 61),
+                                   "****/ 7/ 2," + wide.substr(0, 30 * 3)}));  // three UTF-8 bytes each
+    EXPECT_EQ(std::strlen(Evs.hMem[2].szEvent), 60u) << "no lead byte left over";
+
+    LoadStore({"2001/ 5/ 3,憲法記念日"});
+    EventEditDialog untouched(owner, "EventEditBox", &Evs);
+    untouched.CmOk();
+    EXPECT_EQ((Ints{untouched.GetReturnCode(), Events::nCount, Evs.bChanged, Evs.bModify}), (Ints{1, 1, 0, 0}));
     EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(EventDialogTest, EditingFillsTheFieldsFromTheWorkingRecord)
-{
-    char line[] = "****/**/第２火曜日,定例会";
-    std::string sjis = platform::ToSjis(line);
-    Evs.SplitEvent(sjis.data());
-    Evs.bEdit = 1;
-    EventEditDialog dialog(owner, "EventEditBox", &Evs);
-
-    EXPECT_EQ(Evs.bEdit, 0);
-    EXPECT_EQ(Utf8(dialog.pYear->GetValue()), "****");
-    EXPECT_EQ(Utf8(dialog.pMonth->GetValue()), "**");
-    EXPECT_EQ(Utf8(dialog.pDay->GetValue()), "");
-    EXPECT_EQ(Utf8(dialog.pWeekText->GetValue()), "第２火曜日");
-    EXPECT_EQ(Utf8(dialog.pName->GetValue()), "定例会");
-    EXPECT_TRUE(dialog.pWeekCheck->GetValue());
-    EXPECT_TRUE(dialog.pNumRadio[2]->GetValue());
-    EXPECT_TRUE(dialog.pDayRadio[2]->GetValue());
-    EXPECT_TRUE(dialog.pWeekText->IsEnabled());
-    EXPECT_FALSE(dialog.pNextButton->IsEnabled());
-    for (wxTextCtrl* field : {dialog.pYear, dialog.pMonth, dialog.pDay, dialog.pWeekText, dialog.pName})
-        EXPECT_FALSE(field->IsModified());
-
-    Click(dialog.pDayRadio[3]);
-    EXPECT_EQ(Utf8(dialog.pWeekText->GetValue()), "第２水曜日");
 }
 
 // ---- The list --------------------------------------------------------------
 
-class EventListTest : public EventDialogTest {
-protected:
-    // Store order differs from the list order; "Ａ" comes before "あ" in
-    // CP932 but after it in Unicode.
-    const std::vector<std::string> kFile = {"1996/ 5/ 3,B", "****/12/25,あ", "****/**/第２火曜日,C",
-                                            "****/12/25,Ａ"};
-    const std::vector<std::string> kListed = {"****/**/第２火曜日,C", "****/12/25,Ａ", "****/12/25,あ",
-                                              "1996/ 5/ 3,B"};
-
-    void SetUp() override
-    {
-        EventDialogTest::SetUp();
-        LoadStore(kFile);
-    }
-
-    static bool Enabled(EventListDialog& dialog, int id)
-    {
-        wxUpdateUIEvent event(id);
-        dialog.CmEventEditEnable(event);
-        return event.GetEnabled();
-    }
-};
-
-TEST_F(EventListTest, ListsTheStoreInCp932OrderAndOkKeepsItUnchanged)
+TEST_F(EventDialogTest, TheListShowsTheStoreInCp932OrderAndOkWithoutChangesKeepsIt)
 {
-    EventListDialog dialog(owner, "EventListBox", &Evs);
-    EXPECT_EQ(ListLines(dialog), kListed);
-    EXPECT_EQ(Utf8(dialog.pList->GetString(1)), "****/12/25,Ａ");
-    EXPECT_EQ(dialog.nOpenCount, 4);
-    dialog.CmOk();
-    EXPECT_EQ(dialog.GetReturnCode(), 1);
+    EventListDialog& list = OpenList();
+    EXPECT_EQ(ListLines(list), kListed);
+    EXPECT_EQ(list.pList->GetString(1).utf8_string(), "****/12/25,Ａ");
+    // Change and delete need a selection; a shown list box may have picked one itself.
+    list.pList->SetSelection(wxNOT_FOUND);
+    list.UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    EXPECT_FALSE(list.FindWindow(770)->IsEnabled() || list.FindWindow(772)->IsEnabled());
+    list.CmEventDelete();
+    list.CmEventEdit();
+    list.pList->SetSelection(0);
+    list.UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    EXPECT_TRUE(list.FindWindow(770)->IsEnabled() && list.FindWindow(772)->IsEnabled());
+    list.CmOk();
     EXPECT_EQ(StoreLines(), kFile);
-    EXPECT_EQ(Evs.bModify, 0);
-}
-
-TEST_F(EventListTest, ChangeAndDeleteNeedASelection)
-{
-    EventListDialog dialog(owner, "EventListBox", &Evs);
-    EXPECT_FALSE(Enabled(dialog, 770));
-    EXPECT_FALSE(Enabled(dialog, 772));
-    dialog.CmEventDelete();
-    dialog.CmEventEdit();
+    EXPECT_EQ((Ints{list.GetReturnCode(), Evs.bModify}), (Ints{1, 0}));
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(dialog.bModified, 0);
-
-    dialog.pList->SetSelection(0);
-    EXPECT_TRUE(Enabled(dialog, 770));
-    EXPECT_TRUE(Enabled(dialog, 772));
 }
 
-TEST_F(EventListTest, DeleteThenOkRebuildsTheStoreInListOrder)
+// The same change and delete, confirmed with OK or dropped with Cancel.
+TEST_F(EventDialogTest, ChangeAndDeleteInTheListRebuildTheStoreOnOkAndAreDroppedOnCancel)
 {
-    EventListDialog dialog(owner, "EventListBox", &Evs);
-    dialog.pList->SetSelection(ListRow(dialog, "****/12/25,あ"));
-    {
-        MessageRecorder yes(MbResult::Yes);
-        dialog.CmEventDelete();
-        ASSERT_EQ(yes.shown.size(), 1u);
-        EXPECT_EQ(yes.LastText(), "****/12/25,あ\n－ 削除しますか？");
-        EXPECT_EQ(yes.LastCaption(), "イベント削除");
-        EXPECT_EQ(yes.shown.back().buttons, MbButtons::YesNo);
-        EXPECT_EQ(yes.shown.back().icon, MbIcon::Question);
+    for (const bool confirm : {true, false}) {
+        SCOPED_TRACE(confirm ? "OK" : "Cancel");
+        EventListDialog& list = OpenList();
+        list.pList->SetSelection(3);  // 1996/ 5/ 3,B
+        WhenEditorOpens([](EventEditDialog& editor) { editor.CmOk(); });
+        list.CmEventEdit();
+        EXPECT_EQ((Ints{Events::nCount, list.bModified}), (Ints{4, 0})) << "an untouched date registers nothing";
+        WhenEditorOpens([](EventEditDialog& editor) {
+            EXPECT_EQ(Fields(editor), (Lines{"1996", " 5", " 3", "", "B"}));
+            Type({{editor.pDay, "4"}});
+            editor.CmOk();
+        });
+        list.CmEventEdit();
+        const Lines changed = {"****/**/第２火曜日,C", "****/12/25,Ａ", "****/12/25,あ", "1996/ 5/ 4,B"};
+        EXPECT_EQ(ListLines(list), changed);
+        EXPECT_EQ(Events::nCount, 5) << "the old record stays until the list is confirmed";
+        list.pList->SetSelection(2);  // ****/12/25,あ
+        Answering(MbResult::No, [&] { list.CmEventDelete(); });
+        EXPECT_EQ(ListLines(list), changed) << "No keeps the line";
+        EXPECT_EQ(Answering(MbResult::Yes, [&] { list.CmEventDelete(); }),
+                  Lines{Box("イベント削除", "****/12/25,あ\n－ 削除しますか？", MbButtons::YesNo, MbIcon::Question)});
+        const Lines kept = {"****/**/第２火曜日,C", "****/12/25,Ａ", "1996/ 5/ 4,B"};
+        EXPECT_EQ(ListLines(list), kept);
+        EXPECT_EQ(Events::nCount, 5) << "deleting touches only the list";
+        if (confirm) {
+            list.CmOk();
+            EXPECT_EQ(StoreLines(), kept);
+            EXPECT_EQ(Evs.bModify, 1);
+            continue;
+        }
+        EXPECT_EQ(Answering(MbResult::No, [&] { list.CmCancel(); }),
+                  Lines{Box("イベント登録", "イベントは変更されています。\n登録しなくてもよいですか？",
+                            MbButtons::YesNo, MbIcon::Question)});
+        EXPECT_EQ(list.GetReturnCode(), 0) << "No keeps the list open";
+        EXPECT_EQ(ListLines(list), kept);
+        Answering(MbResult::Yes, [&] { list.CmCancel(); });
+        EXPECT_EQ(list.GetReturnCode(), 2);
+        EXPECT_EQ(StoreLines(), kFile);
     }
-    EXPECT_EQ(dialog.bModified, 1);
-    EXPECT_EQ(Events::nCount, 4) << "deleting touches only the list";
-    dialog.CmOk();
-
-    EXPECT_EQ(StoreLines(), (std::vector<std::string>{"****/**/第２火曜日,C", "****/12/25,Ａ", "1996/ 5/ 3,B"}));
-    EXPECT_EQ(Evs.bModify, 1);
 }
 
-TEST_F(EventListTest, DeleteThenCancelAsksAndRestoresTheStore)
+TEST_F(EventDialogTest, AddingAfterAChangeOpensEmptyAndListsWhatNextRegistered)
 {
-    EventListDialog dialog(owner, "EventListBox", &Evs);
-    dialog.SetReturnCode(0);
-    dialog.pList->SetSelection(0);
-    dialog.CmEventDelete();  // answered with something else than Yes
-    EXPECT_EQ(ListLines(dialog), kListed);
-    EXPECT_EQ(dialog.bModified, 0);
-    {
-        MessageRecorder yes(MbResult::Yes);
-        dialog.CmEventDelete();
-    }
-    {
-        MessageRecorder no(MbResult::No);
-        dialog.CmCancel();
-        ASSERT_EQ(no.shown.size(), 1u);
-        EXPECT_EQ(no.LastText(), "イベントは変更されています。\n登録しなくてもよいですか？");
-        EXPECT_EQ(no.LastCaption(), "イベント登録");
-        EXPECT_EQ(no.shown.back().buttons, MbButtons::YesNo);
-    }
-    EXPECT_EQ(dialog.GetReturnCode(), 0) << "No keeps the dialog open";
-    EXPECT_EQ(ListLines(dialog).size(), 3u) << "with the line still deleted";
-    {
-        MessageRecorder yes(MbResult::Yes);
-        dialog.CmCancel();
-    }
-    EXPECT_EQ(dialog.GetReturnCode(), 2);
-    EXPECT_EQ(StoreLines(), kFile);
-}
-
-TEST_F(EventListTest, ChangedEventReplacesItsLineOnOk)
-{
-    EventListDialog dialog(owner, "EventListBox", &Evs);
-    dialog.Show();  // the owner of the editor, as in its modal run
-    dialog.pList->SetSelection(ListRow(dialog, "1996/ 5/ 3,B"));
-    WhenEditorOpens([](EventEditDialog& editor) {
-        EXPECT_EQ(Utf8(editor.pName->GetValue()), "B");
-        EXPECT_EQ(Utf8(editor.pDay->GetValue()), " 3");
-        Type(editor.pDay, "4");
-        editor.CmOk();
-    });
-    dialog.CmEventEdit();
-
-    EXPECT_EQ(dialog.bModified, 1);
-    EXPECT_EQ(ListRow(dialog, "1996/ 5/ 3,B"), -1);
-    EXPECT_EQ(ListRow(dialog, "1996/ 5/ 4,B"), 3);
-    EXPECT_EQ(Events::nCount, 5) << "the old record stays until the list is confirmed";
-    dialog.CmOk();
-    EXPECT_EQ(StoreLines(), (std::vector<std::string>{"****/**/第２火曜日,C", "****/12/25,Ａ", "****/12/25,あ",
-                                                      "1996/ 5/ 4,B"}));
-}
-
-TEST_F(EventListTest, ChangedEventIsDroppedOnCancel)
-{
-    EventListDialog dialog(owner, "EventListBox", &Evs);
-    dialog.Show();  // the owner of the editor, as in its modal run
-    dialog.pList->SetSelection(ListRow(dialog, "****/12/25,Ａ"));
-    WhenEditorOpens([](EventEditDialog& editor) {
-        Type(editor.pName, "Ｚ");
-        editor.CmOk();
-    });
-    dialog.CmEventEdit();
-    ASSERT_NE(ListRow(dialog, "****/12/25,Ｚ"), -1);
-    MessageRecorder yes(MbResult::Yes);
-    dialog.CmCancel();
-
-    EXPECT_EQ(dialog.GetReturnCode(), 2);
-    EXPECT_EQ(StoreLines(), kFile);
-}
-
-TEST_F(EventListTest, UntouchedChangesRegisterOnlyWeekdayRules)
-{
-    EventListDialog dialog(owner, "EventListBox", &Evs);
-    dialog.Show();  // the owner of the editor, as in its modal run
-    dialog.pList->SetSelection(ListRow(dialog, "1996/ 5/ 3,B"));
+    EventListDialog& list = OpenList();
+    list.pList->SetSelection(0);  // a weekday rule: its checked box counts as a change
     WhenEditorOpens([](EventEditDialog& editor) { editor.CmOk(); });
-    dialog.CmEventEdit();
-    EXPECT_EQ(Events::nCount, 4);
-    EXPECT_EQ(dialog.bModified, 0);
-    EXPECT_EQ(ListLines(dialog), kListed);
-
-    // The checked weekday box of a rule counts as a change: the same line comes back.
-    dialog.pList->SetSelection(ListRow(dialog, "****/**/第２火曜日,C"));
-    WhenEditorOpens([](EventEditDialog& editor) { editor.CmOk(); });
-    dialog.CmEventEdit();
-    EXPECT_EQ(Events::nCount, 5);
-    EXPECT_EQ(dialog.bModified, 1);
-    EXPECT_EQ(ListLines(dialog), kListed);
-}
-
-TEST_F(EventListTest, AddingWithNextTwiceThenCancelListsBothAndOpensEmptyAfterAChange)
-{
-    EventListDialog dialog(owner, "EventListBox", &Evs);
-    dialog.Show();  // the owner of the editor, as in its modal run
-    dialog.pList->SetSelection(ListRow(dialog, "1996/ 5/ 3,B"));
+    list.CmEventEdit();
+    EXPECT_EQ((Ints{Events::nCount, list.bModified}), (Ints{5, 1}));
+    EXPECT_EQ(ListLines(list), kListed) << "the same line came back";
     WhenEditorOpens([](EventEditDialog& editor) {
-        Type(editor.pName, "B2");
-        editor.CmOk();
-    });
-    dialog.CmEventEdit();
-
-    WhenEditorOpens([](EventEditDialog& editor) {
-        for (wxTextCtrl* field : {editor.pYear, editor.pMonth, editor.pDay, editor.pWeekText, editor.pName})
-            EXPECT_EQ(Utf8(field->GetValue()), "") << "a new event after a change opens empty";
-        EXPECT_FALSE(editor.pWeekCheck->GetValue());
+        EXPECT_EQ(Fields(editor), Lines(5));
+        EXPECT_FALSE(editor.pWeekCheck->GetValue() || editor.pWeekText->IsEnabled());
         EXPECT_TRUE(editor.pNextButton->IsEnabled());
-        Type(editor.pMonth, "1");
-        Type(editor.pDay, "1");
-        Type(editor.pName, "元日");
+        Type({{editor.pMonth, "1"}, {editor.pDay, "1"}, {editor.pName, "元日"}});
         editor.CmEventNext();
-        Type(editor.pMonth, "2");
-        Type(editor.pDay, "3");
-        Type(editor.pName, "節分");
+        Type({{editor.pMonth, "2"}, {editor.pDay, "3"}, {editor.pName, "節分"}});
         editor.CmEventNext();
         editor.CmCancel();
     });
-    dialog.CmEventAdd();
-
-    EXPECT_NE(ListRow(dialog, "****/ 1/ 1,元日"), -1);
-    EXPECT_NE(ListRow(dialog, "****/ 2/ 3,節分"), -1);
-    EXPECT_EQ(dialog.pList->GetCount(), 6u);
-    dialog.CmOk();
-    EXPECT_EQ(StoreLines(), (std::vector<std::string>{"****/ 1/ 1,元日", "****/ 2/ 3,節分", "****/**/第２火曜日,C",
-                                                      "****/12/25,Ａ", "****/12/25,あ", "1996/ 5/ 3,B2"}));
+    list.CmEventAdd();
+    const Lines expected = {"****/ 1/ 1,元日", "****/ 2/ 3,節分", "****/**/第２火曜日,C",
+                            "****/12/25,Ａ",   "****/12/25,あ",   "1996/ 5/ 3,B"};
+    EXPECT_EQ(ListLines(list), expected);
+    list.CmOk();
+    EXPECT_EQ(StoreLines(), expected);
 }
 
 // ---- From the menu to the month grid and back from the file ------------------
@@ -614,34 +423,25 @@ TEST_F(EventDialogTest, EventsEnteredInTheDialogsShowInTheGridAndSurviveARestart
     ASSERT_NE(frame, nullptr);
     TMyWindow* window = frame->Client();
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(TMyWindow::HasHandler(776));
-    EXPECT_TRUE(TMyWindow::HasHandler(777));
     PumpEvents();
 
-    // A new event from the menu.
     window->CellSet(3);
     WhenEditorOpens([](EventEditDialog& editor) {
-        Type(editor.pDay, "25");
-        Type(editor.pName, "歯医者");
+        Type({{editor.pDay, "25"}, {editor.pName, "歯医者"}});
         editor.CmOk();
     });
     SendCommand(frame, 777);
     EXPECT_EQ(window->bSelect, 0) << "the month is repainted";
     EXPECT_NE(GridLine(25).find("歯医者"), std::string::npos);
 
-    // One more through the list.
     wxTheApp->CallAfter([] {
-        EventListDialog* list = nullptr;
-        for (wxWindow* top : wxTopLevelWindows) {
-            if (auto* found = dynamic_cast<EventListDialog*>(top); found && found->IsModal())
-                list = found;
-        }
+        auto* list = OpenModal<EventListDialog>();
         ASSERT_NE(list, nullptr);
         WhenEditorOpens([](EventEditDialog& editor) {
             Click(editor.pWeekCheck);
             Click(editor.pNumRadio[3]);
             Click(editor.pDayRadio[2]);
-            Type(editor.pName, "燃えないゴミ");
+            Type({{editor.pName, "燃えないゴミ"}});
             editor.CmOk();
         });
         list->CmEventAdd();
