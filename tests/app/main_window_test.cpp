@@ -4,6 +4,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -21,27 +25,14 @@
 #include "events/events.h"
 #include "platform/sjis.h"
 #include "platform/wx/wx_text.h"
-#include "resources/resources.h"
 #include "settings/init_info.h"
 #include "settings/status.h"
 
 namespace {
 
-const int kAllCommands[] = {48, 49, 63, 513, 514, 515, 516, 517, 769, 776, 777, 778, 785, 992, 997, 1023};
-const int kHandledCommands[] = {48, 49, 63, 513, 514, 515, 516, 517, 769, 776, 777, 778, 992, 997, 1023};
-
-bool IsHandled(int id)
+std::vector<int> ShownDate()
 {
-    for (int handled : kHandledCommands) {
-        if (handled == id)
-            return true;
-    }
-    return false;
-}
-
-std::string Utf8(const wxString& text)
-{
-    return text.utf8_string();
+    return {ActDate[0], ActDate[1], ActDate[2]};
 }
 
 void Click(TMyWindow* window, int y, wxEventType type = wxEVT_LEFT_DOWN)
@@ -50,6 +41,17 @@ void Click(TMyWindow* window, int y, wxEventType type = wxEVT_LEFT_DOWN)
     click.SetPosition(wxPoint(5, y));
     click.SetEventObject(window);
     window->GetEventHandler()->ProcessEvent(click);
+}
+
+// An event the user added in this session and has not saved yet.
+void AddEvent(int year, int month, int day, const char* utf8Name)
+{
+    std::strcpy(Evs.szEvent, platform::SjisText(utf8Name));
+    Evs.nDate[0] = year;
+    Evs.nDate[1] = month;
+    Evs.nDate[2] = day;
+    Evs.nDate[3] = -1;
+    ASSERT_EQ(Evs.AddEvent(), 1);
 }
 
 // The help viewer's frame while it is open.
@@ -78,17 +80,11 @@ using StartUpTest = AppTest;
 TEST_F(StartUpTest, WithoutProfileTakesDefaultsAndWritesNothing)
 {
     TMainFrame* frame = StartProgram();
-    TMyWindow* window = frame->Client();
-
-    EXPECT_STREQ(window->szEventFile, "VESOMA.CAL");
-    EXPECT_EQ(CStatus::EventInfo, 1);
-    EXPECT_EQ(CStatus::TableType, 1);
-    EXPECT_EQ(CStatus::UnseiDisp, 1);
-    EXPECT_EQ(ActDate[0], 2001);
-    EXPECT_EQ(ActDate[1], 5);
-    EXPECT_EQ(ActDate[2], 20);
-    EXPECT_EQ(window->Today[3], 3 * 32 + 0);  // the third Sunday
-    EXPECT_EQ(Utf8(frame->GetTitle()), "Ｑｕｅｌｏｎの運勢暦");
+    EXPECT_STREQ(frame->Client()->szEventFile, "VESOMA.CAL");
+    EXPECT_EQ(std::make_tuple(CStatus::EventInfo, CStatus::TableType, CStatus::UnseiDisp), std::make_tuple(1, 1, 1));
+    EXPECT_EQ(ShownDate(), (std::vector<int>{2001, 5, 20}));
+    EXPECT_EQ(frame->Client()->Today[3], 3 * 32 + 0);  // the third Sunday
+    EXPECT_EQ(frame->GetTitle().utf8_string(), "Ｑｕｅｌｏｎの運勢暦");
     EXPECT_TRUE(messages.shown.empty());
 
     PumpEvents();
@@ -100,17 +96,13 @@ TEST_F(StartUpTest, WithoutProfileTakesDefaultsAndWritesNothing)
 TEST_F(StartUpTest, TodaysEventsAreMarkedOnlyWhenTheSettingAsks)
 {
     WriteFile("VESOMA.CAL", "2001/ 5/20,誕生日\r\n");
-    const int first[3] = {2001, 5, 1};
-
-    WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\n");
-    kc.SetDate(first);
-    StartProgram()->Destroy();
-    EXPECT_EQ(kc.nDay, 1);
-
-    WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=1\n");
-    kc.SetDate(first);
-    StartProgram();
-    EXPECT_EQ(kc.nDay, 20);
+    for (const auto& [eventInfo, shownDay] : {std::pair{0, 1}, std::pair{1, 20}}) {
+        WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=" + std::to_string(eventInfo) + "\n");
+        const int first[3] = {2001, 5, 1};
+        kc.SetDate(first);
+        StartProgram()->Destroy();
+        EXPECT_EQ(kc.nDay, shownDay) << "EventInfo=" << eventInfo;
+    }
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -131,7 +123,7 @@ TEST_F(StartUpTest, FailingEventFileIsReportedAndTheProgramRunsOn)
 
 using FrameTest = AppTest;
 
-TEST_F(FrameTest, OnlyCommandsWithAHandlerAreEnabled)
+TEST_F(FrameTest, CommandsWithAHandlerAreEnabledAndTheToolBarGivesHints)
 {
     TMainFrame* frame = StartProgram();
     wxMenuBar* menuBar = frame->GetMenuBar();
@@ -139,44 +131,29 @@ TEST_F(FrameTest, OnlyCommandsWithAHandlerAreEnabled)
         menuBar->GetMenu(i)->UpdateUI(frame);
     wxToolBar* toolBar = frame->GetToolBar();
     toolBar->UpdateWindowUI();
-
-    for (int id : kAllCommands) {
+    const int kUnhandled = 785;
+    for (int id : {48, 49, 63, 513, 514, 515, 516, 517, 769, 776, 777, 778, kUnhandled, 992, 997, 1023}) {
         SCOPED_TRACE(id);
         ASSERT_NE(menuBar->FindItem(id), nullptr);
-        EXPECT_EQ(menuBar->IsEnabled(id), IsHandled(id));
-        if (toolBar->FindById(id) != nullptr) {
-            EXPECT_EQ(toolBar->GetToolEnabled(id), IsHandled(id));
-        }
+        EXPECT_EQ(menuBar->IsEnabled(id), id != kUnhandled);
+        EXPECT_TRUE(toolBar->FindById(id) == nullptr || toolBar->GetToolEnabled(id) == (id != kUnhandled));
     }
-}
 
-TEST_F(FrameTest, ToolBarOrderAndHintsInTheStatusLine)
-{
-    TMainFrame* frame = StartProgram();
-    wxToolBar* toolBar = frame->GetToolBar();
-    const int order[] = {517, 0, 515, 514, 513, 0, 516, 0, 48};
-    ASSERT_EQ(toolBar->GetToolsCount(), std::size(order));
-    for (size_t i = 0; i < std::size(order); ++i) {
+    std::vector<int> tools;  // 0 for a separator
+    for (size_t i = 0; i < toolBar->GetToolsCount(); ++i) {
         const wxToolBarToolBase* tool = toolBar->GetToolByPos(static_cast<int>(i));
-        SCOPED_TRACE(i);
-        EXPECT_EQ(tool->IsSeparator(), order[i] == 0);
-        if (order[i] != 0) {
-            EXPECT_EQ(tool->GetId(), order[i]);
-        }
+        tools.push_back(tool->IsSeparator() ? 0 : tool->GetId());
     }
+    EXPECT_EQ(tools, (std::vector<int>{517, 0, 515, 514, 513, 0, 516, 0, 48}));
 
     toolBar->OnMouseEnter(513);
-    EXPECT_EQ(Utf8(sb->GetStatusText()), "翌月の運勢暦を開きます");
-
-    wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, 1023);
-    highlight.SetEventObject(frame);
-    frame->GetEventHandler()->ProcessEvent(highlight);
-    EXPECT_EQ(Utf8(sb->GetStatusText()), "バージョン情報ダイアログボックスを開きます");
-
-    wxMenuEvent noHint(wxEVT_MENU_HIGHLIGHT, 769);
-    noHint.SetEventObject(frame);
-    frame->GetEventHandler()->ProcessEvent(noHint);
-    EXPECT_EQ(Utf8(sb->GetStatusText()), "");
+    EXPECT_EQ(sb->GetStatusText().utf8_string(), "翌月の運勢暦を開きます");
+    for (const auto& [id, hint] : {std::pair<int, std::string>{1023, "バージョン情報ダイアログボックスを開きます"}, {769, ""}}) {
+        wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, id);
+        highlight.SetEventObject(frame);
+        frame->GetEventHandler()->ProcessEvent(highlight);
+        EXPECT_EQ(sb->GetStatusText().utf8_string(), hint) << id;
+    }
 }
 
 TEST_F(FrameTest, SizeFollowsTheCharacterCellWithinTheScreen)
@@ -194,46 +171,29 @@ TEST_F(FrameTest, SizeFollowsTheCharacterCellWithinTheScreen)
     EXPECT_EQ(TMainFrame::SizeFor({8, 18}, 30, {600, 480}), wxSize(600, 480));
 }
 
-TEST_F(FrameTest, ExitCommandClosesAndAsksAboutUnsavedEvents)
-{
-    WriteFile("VESOMA.CAL", "2001/ 5/ 3,憲法記念日の集い\r\n");
-    wxWeakRef<TMainFrame> frame = StartProgram();
-    std::strcpy(Evs.szEvent, platform::SjisText("追加"));
-    Evs.nDate[0] = 2001;
-    Evs.nDate[1] = 6;
-    Evs.nDate[2] = 1;
-    Evs.nDate[3] = -1;
-    ASSERT_EQ(Evs.AddEvent(), 1);
-
-    SendCommand(frame, 63);
-    wxTheApp->ProcessIdle();
-
-    EXPECT_FALSE(frame);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.LastCaption(), "イベント");
-    EXPECT_EQ(messages.shown.back().buttons, platform::MbButtons::YesNo);
-}
-
-TEST_F(FrameTest, FailedSaveAtTheEndKeepsTheProgramOpen)
+TEST_F(FrameTest, ClosingAsksAboutUnsavedEventsAndAFailedSaveKeepsTheProgramOpen)
 {
     WriteFile("VESOMA.ini", "[VESOMA]\nEventFile=missing/VESOMA.CAL\n");
-    MessageRecorder answers(platform::MbResult::Yes);
+    MessageRecorder yes(platform::MbResult::Yes);
     wxWeakRef<TMainFrame> frame = StartProgram();
-    std::strcpy(Evs.szEvent, platform::SjisText("追加"));
-    Evs.nDate[0] = 2001;
-    Evs.nDate[1] = 6;
-    Evs.nDate[2] = 1;
-    Evs.nDate[3] = -1;
-    ASSERT_EQ(Evs.AddEvent(), 1);
+    AddEvent(2001, 6, 1, "追加");
 
     frame->Close();
     wxTheApp->ProcessIdle();
-
     ASSERT_TRUE(frame);
-    ASSERT_EQ(answers.shown.size(), 2u);
-    EXPECT_EQ(platform::ToUtf8(answers.shown[0].caption), "イベント");
-    EXPECT_EQ(answers.LastCaption(), "保存");
+    ASSERT_EQ(yes.shown.size(), 2u);
+    EXPECT_EQ(platform::ToUtf8(yes.shown[0].caption), "イベント");
+    EXPECT_EQ(yes.shown[0].buttons, platform::MbButtons::YesNo);
+    EXPECT_EQ(yes.LastCaption(), "保存");
     EXPECT_EQ(Evs.bModify, 1);
+
+    // The exit command asks again; without a save the program ends.
+    MessageRecorder no(platform::MbResult::No);
+    SendCommand(frame, 63);
+    wxTheApp->ProcessIdle();
+    EXPECT_FALSE(frame);
+    ASSERT_EQ(no.shown.size(), 1u);
+    EXPECT_EQ(no.LastCaption(), "イベント");
 }
 
 using MonthTest = AppTest;
@@ -244,23 +204,16 @@ TEST_F(MonthTest, SteppingCrossesYearsAndKeepsTheDay)
     ActDate[0] = 2000;
     ActDate[1] = 12;
     ActDate[2] = 31;
-
-    SendCommand(frame, 513);
-    EXPECT_EQ(ActDate[0], 2001);
-    EXPECT_EQ(ActDate[1], 1);
-    EXPECT_EQ(ActDate[2], 31);
-
-    SendCommand(frame, 514);
-    EXPECT_EQ(ActDate[0], 2000);
-    EXPECT_EQ(ActDate[1], 12);
-
-    SendCommand(frame, 513);
-    SendCommand(frame, 513);
-    EXPECT_EQ(ActDate[1], 2);
-    EXPECT_EQ(ActDate[2], 31);  // beyond February's end, kept for the next month
+    // The 31st beyond February's end is kept for the next month.
+    const std::pair<int, std::vector<int>> steps[] = {
+        {513, {2001, 1, 31}}, {514, {2000, 12, 31}}, {513, {2001, 1, 31}}, {513, {2001, 2, 31}}};
+    for (const auto& [command, date] : steps) {
+        SendCommand(frame, command);
+        EXPECT_EQ(ShownDate(), date) << "after command " << command << " to " << date[1] << "/" << date[0];
+    }
 }
 
-TEST_F(MonthTest, ClicksOutsideTheDayLinesAreIgnored)
+TEST_F(MonthTest, OnlyClicksOnDayLinesSelectADay)
 {
     TMainFrame* frame = StartProgram();
     TMyWindow* window = frame->Client();
@@ -268,16 +221,27 @@ TEST_F(MonthTest, ClicksOutsideTheDayLinesAreIgnored)
     ActDate[2] = 15;
     RenderMonth(window);
     const int h = window->nCharHeight;
+    bool dayWindowAsked = false;
+    frame->Bind(wxEVT_MENU, [&dayWindowAsked](wxCommandEvent& event) {
+        dayWindowAsked = true;
+        event.Skip();
+    }, 517);
 
-    Click(window, 1 * h + 1);
-    Click(window, 30 * h + 1);
-    Click(window, 0);
-    EXPECT_EQ(ActDate[2], 15);
-    EXPECT_EQ(window->bSelect, 0);
+    for (const int y : {0, 1 * h + 1, 30 * h + 1}) {
+        Click(window, y);
+        Click(window, y, wxEVT_LEFT_DCLICK);
+        EXPECT_EQ(ActDate[2], 15) << y;
+        EXPECT_EQ(window->bSelect, 0) << y;
+        EXPECT_FALSE(dayWindowAsked) << y;
+    }
 
     Click(window, 29 * h + h - 1);
     EXPECT_EQ(ActDate[2], 28);
     EXPECT_EQ(window->nSelectLine, 29);
+
+    Click(window, 6 * h, wxEVT_LEFT_DCLICK);
+    EXPECT_EQ(ActDate[2], 5);
+    EXPECT_TRUE(dayWindowAsked);
 }
 
 TEST_F(MonthTest, OneBandOnTheSelectedLineUntilTheNextFullRepaint)
@@ -318,36 +282,13 @@ TEST_F(MonthTest, ClickAfterScrollingSelectsTheLineUnderThePointer)
     EXPECT_TRUE(BandOn(RenderMonth(window), window, 3, 3));
 }
 
-TEST_F(MonthTest, DoubleClickSelectsTheDayAndAsksForTheDayWindow)
-{
-    TMainFrame* frame = StartProgram();
-    TMyWindow* window = frame->Client();
-    RenderMonth(window);
-    bool asked = false;
-    frame->Bind(wxEVT_MENU, [&asked](wxCommandEvent& event) {
-        asked = true;
-        event.Skip();
-    }, 517);
-
-    Click(window, 1 * window->nCharHeight, wxEVT_LEFT_DCLICK);
-    EXPECT_FALSE(asked);
-    Click(window, 6 * window->nCharHeight, wxEVT_LEFT_DCLICK);
-    EXPECT_TRUE(asked);
-    EXPECT_EQ(ActDate[2], 5);
-}
-
 using CommandTest = AppTest;
 
 TEST_F(CommandTest, SaveWritesTheFileTheEventsCameFrom)
 {
     WriteFile("VESOMA.CAL", "****/12/25,クリスマス\r\n");
     TMainFrame* frame = StartProgram();
-    std::strcpy(Evs.szEvent, platform::SjisText("花見"));
-    Evs.nDate[0] = 0;
-    Evs.nDate[1] = 4;
-    Evs.nDate[2] = 5;
-    Evs.nDate[3] = -1;
-    ASSERT_EQ(Evs.AddEvent(), 1);
+    AddEvent(0, 4, 5, "花見");
     // A changed setting takes effect at the next start only.
     std::strcpy(frame->Client()->szEventFile, "OTHER.CAL");
 
