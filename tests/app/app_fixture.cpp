@@ -27,6 +27,7 @@ void AppTest::SetUp()
     std::filesystem::current_path(workDir);
 
     platform::SetToday(kToday);
+    kc = Vesoma{};  // no test sees the month or day an earlier one left
     CStatus::bChildCreate = 0;
     CStatus::bRokyoCreate = 0;
     CStatus::EventInfo = 0;
