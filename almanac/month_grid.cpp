@@ -8,7 +8,6 @@
 #include "almanac/text_attr.h"
 #include "almanac/vesoma.h"
 #include "almanac/vocabulary.h"
-#include "events/events.h"
 #include "platform/draw_surface.h"
 #include "platform/sjis.h"
 #include "settings/status.h"
@@ -69,8 +68,6 @@ void Vesoma::DarwCalender(platform::DrawSurface& surface)
     surface.SetTextColour(kBlack);
     surface.DrawText(4 * w, h / 4, title, std::strlen(title));
 
-    Evs.nMode = 0;
-    Evs.nMaxLen = 63;
     int lastLunarDay = 32;
     for (int i = 0; i < nDays; ++i) {
         DayEntry& day = Day[i];
@@ -127,11 +124,8 @@ void Vesoma::DarwCalender(platform::DrawSurface& surface)
             }
         }
 
-        int date[4] = {day.nYear, day.nMonth, day.nDay, day.nWeekCode};
         char events[64] = "";
-        Evs.nStart = 0;
-        day.nEvent = Evs.CheckEvent(date, events);
-        if (day.nEvent > 0) {
+        if (CountDayEvents(i, events) > 0) {
             row.Colour(kEventTeal);
             row.Text(cursor, events);
         }

@@ -43,6 +43,11 @@ public:
     // day is kept, brought into 1..nDays.
     void SetCalender(const int* date);
 
+    // Asks the event store for the events of Day[i] as the month grid lists
+    // them (all names in one text of at most 63 bytes, into names of 64) and
+    // stores their number in its nEvent; returns that number.
+    int CountDayEvents(int i, char* names);
+
     // Makes date {year, month, day} the current date without rebuilding.
     void SetDate(const int* date);
 

@@ -93,14 +93,8 @@ void BM_CheckEventMonthGrid10000Records(benchmark::State& state)
     kc.SetCalender(date);
     char names[64];
     for (auto _ : state) {
-        Evs.nMode = 0;
-        Evs.nMaxLen = 63;
-        for (int i = 0; i < kc.nDays; ++i) {
-            DayEntry& entry = kc.Day[i];
-            int day[4] = {entry.nYear, entry.nMonth, entry.nDay, entry.nWeekCode};
-            Evs.nStart = 0;
-            entry.nEvent = Evs.CheckEvent(day, names);
-        }
+        for (int i = 0; i < kc.nDays; ++i)
+            kc.CountDayEvents(i, names);
         benchmark::DoNotOptimize(kc.Day[0].nEvent);
     }
 }

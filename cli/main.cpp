@@ -64,15 +64,8 @@ bool LoadEvents(const CliOptions& options)
 void CountEvents(Vesoma& table)
 {
     char names[64];
-    Evs.nMode = 0;
-    Evs.nMaxLen = 63;
-    for (int i = 0; i < table.nDays; ++i) {
-        DayEntry& entry = table.Day[i];
-        int day[4] = {entry.nYear, entry.nMonth, entry.nDay, entry.nWeekCode};
-        Evs.nStart = 0;
-        int found = Evs.CheckEvent(day, names);
-        entry.nEvent = found > 0 ? found : 0;
-    }
+    for (int i = 0; i < table.nDays; ++i)
+        table.CountDayEvents(i, names);
 }
 
 // The day window's body for the table's current day, as many lines as it
