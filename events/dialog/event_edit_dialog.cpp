@@ -60,10 +60,16 @@ const char* RefusalText(int reason)
     }
 }
 
-// The field's text as CP932, at most maxBytes bytes, cut at a character boundary.
+// The field's text as CP932, at most maxBytes bytes, cut at a character
+// boundary. A pasted line break or tab becomes a blank: the event file keeps
+// one record per line. (No CP932 trail byte is below 0x40.)
 void CopyField(const wxTextCtrl* field, char* dst, std::size_t maxBytes)
 {
-    const std::string text = platform::SjisFromWx(field->GetValue());
+    std::string text = platform::SjisFromWx(field->GetValue());
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20)
+            c = ' ';
+    }
     platform::CopyCut(dst, text.c_str(), maxBytes);
 }
 

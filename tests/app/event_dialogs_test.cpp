@@ -240,6 +240,15 @@ TEST_F(EventDialogTest, OkRegistersADateOrAWeekdayRule)
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(EventDialogTest, LineBreaksAndTabsInANameBecomeBlanksSoTheRecordStaysOneLine)
+{
+    LoadStore({});
+    EventEditDialog dialog(owner, "EventEditBox", &Evs);
+    Type({{dialog.pYear, ""}, {dialog.pMonth, "12"}, {dialog.pDay, "25"}, {dialog.pName, "A\r\nB\tC"}});
+    dialog.CmOk();
+    EXPECT_EQ(StoreLines(), Lines{"****/12/25,A  B C"});
+}
+
 TEST_F(EventDialogTest, EditingARuleFillsTheFieldsAndRadioChangesRewriteIt)
 {
     std::string line = platform::ToSjis("****/**/第２火曜日,定例会");
