@@ -11,7 +11,7 @@
 #include "platform/wx/almanac_font.h"
 #include "platform/wx/wx_draw_surface.h"
 #include "platform/wx/wx_text.h"
-#include "views/info_view.h"
+#include "almanac/info_view.h"
 
 namespace {
 

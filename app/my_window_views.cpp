@@ -10,7 +10,7 @@
 #include "app/vesoma_window.h"
 #include "platform/sjis.h"
 #include "settings/status.h"
-#include "views/rokyo_view.h"
+#include "almanac/rokyo_view.h"
 
 void TMyWindow::CmVesomaDate()
 {

@@ -10,7 +10,7 @@
 #include "platform/wx/wx_text.h"
 #include "resources/resources.h"
 #include "settings/status.h"
-#include "views/rokyo_view.h"
+#include "almanac/rokyo_view.h"
 
 TRokyoWindow::TRokyoWindow(wxWindow* parent, const char* caption)
 {

@@ -13,7 +13,7 @@
 #include "platform/message_box.h"
 #include "platform/sjis.h"
 #include "platform/wx/wx_text.h"
-#include "views/date_steps.h"
+#include "calendar/date_steps.h"
 
 namespace {
 

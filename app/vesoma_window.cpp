@@ -12,7 +12,7 @@
 #include "platform/wx/wx_text.h"
 #include "resources/resources.h"
 #include "settings/status.h"
-#include "views/day_view.h"
+#include "almanac/day_view.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "platform/cell_surface.h"
 #include "platform/file_io.h"
 #include "settings/status.h"
-#include "views/day_view.h"
+#include "almanac/day_view.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "views/date_steps.h"
+#include "calendar/date_steps.h"
 
 #include <algorithm>
 

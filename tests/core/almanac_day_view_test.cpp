@@ -18,8 +18,8 @@
 #include "fortune/fortune_file.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
-#include "views/day_view.h"
-#include "views_events.h"
+#include "almanac/day_view.h"
+#include "day_events.h"
 
 namespace {
 

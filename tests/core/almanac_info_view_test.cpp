@@ -10,8 +10,8 @@
 #include "almanac/vocabulary.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
-#include "views/info_view.h"
-#include "views_events.h"
+#include "almanac/info_view.h"
+#include "day_events.h"
 
 namespace {
 

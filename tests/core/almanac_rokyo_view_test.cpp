@@ -7,7 +7,7 @@
 #include "almanac/vocabulary.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
-#include "views/rokyo_view.h"
+#include "almanac/rokyo_view.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "views/info_view.h"
+#include "almanac/info_view.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -10,7 +10,7 @@
 #include "almanac/vocabulary.h"
 #include "calendar/date_arith.h"
 #include "platform/sjis.h"
-#include "views/one_event_per_call.h"
+#include "almanac/one_event_per_call.h"
 
 using platform::SjisText;
 

@@ -1,4 +1,4 @@
-#include "views/day_view.h"
+#include "almanac/day_view.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,7 +9,7 @@
 #include "almanac/text_attr.h"
 #include "almanac/vocabulary.h"
 #include "platform/sjis.h"
-#include "views/one_event_per_call.h"
+#include "almanac/one_event_per_call.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "views/rokyo_view.h"
+#include "almanac/rokyo_view.h"
 
 #include <cstdio>
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "views/date_steps.h"
+#include "calendar/date_steps.h"
 
 namespace {
 
