@@ -54,11 +54,11 @@ bool ShowHelpUsage(wxWindow* /*parent*/)
 
 void QuitHelp()
 {
-    if (!controller)
-        return;
-    controller->Quit();
-    delete controller;
-    controller = nullptr;
+    // The viewer's frame goes only at the next idle time and until then still
+    // reaches into its controller, so the controller (and the book it holds)
+    // stays for the whole run; the next request opens a new frame.
+    if (controller)
+        controller->Quit();
 }
 
 }  // namespace resources
