@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include <wx/app.h>
 #include <wx/eventfilter.h>
 #include <wx/gtk/print.h>
 #include <wx/log.h>
@@ -34,6 +35,10 @@ public:
     }
     bool OnPrintPage(int) override
     {
+        // Input that waits for the abort procedure is delivered before the
+        // page is drawn: an Escape typed meanwhile cancels the job before any
+        // of it reaches the print server.
+        wxTheApp->ProcessPendingEvents();
         wxDC* dc = GetDC();
         if (Printer::bAborted != 0 || dc == nullptr || !drawPage)
             return true;
