@@ -2,9 +2,9 @@
 // terminal tool does for one month (and the window on every repaint).
 #include <benchmark/benchmark.h>
 
-#include "almanac/vesoma.h"
+#include "core/almanac/vesoma.h"
 #include "platform/cell_surface.h"
-#include "settings/status.h"
+#include "core/settings/status.h"
 
 namespace {
 

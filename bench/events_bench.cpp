@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "almanac/vesoma.h"
-#include "events/events.h"
+#include "core/almanac/vesoma.h"
+#include "core/events/events.h"
 #include "platform/sjis.h"
 
 namespace {

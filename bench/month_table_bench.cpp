@@ -2,7 +2,7 @@
 // almanac in calendar order (what stepping through the years costs).
 #include <benchmark/benchmark.h>
 
-#include "almanac/vesoma.h"
+#include "core/almanac/vesoma.h"
 
 namespace {
 

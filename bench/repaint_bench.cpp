@@ -12,11 +12,11 @@
 #include <wx/init.h>
 #include <wx/utils.h>
 
-#include "app/app_globals.h"
-#include "app/main_frame.h"
-#include "app/my_window.h"
-#include "resources/resources.h"
-#include "settings/status.h"
+#include "desktop/app/app_globals.h"
+#include "desktop/app/main_frame.h"
+#include "desktop/app/my_window.h"
+#include "desktop/resources/resources.h"
+#include "core/settings/status.h"
 
 namespace {
 

@@ -5,14 +5,14 @@
 #include <unistd.h>
 #include <vector>
 
-#include "almanac/vesoma.h"
+#include "core/almanac/vesoma.h"
 #include "cli/options.h"
-#include "events/events.h"
-#include "fortune/fortune_file.h"
+#include "core/events/events.h"
+#include "core/fortune/fortune_file.h"
 #include "platform/cell_surface.h"
 #include "platform/file_io.h"
-#include "settings/status.h"
-#include "almanac/day_view.h"
+#include "core/settings/status.h"
+#include "core/almanac/day_view.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "cli/options.h"
 
-#include "calendar/date_arith.h"
+#include "core/calendar/date_arith.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -11,7 +11,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "events/events.h"
+#include "core/events/events.h"
 #include "platform/message_box.h"
 
 namespace {

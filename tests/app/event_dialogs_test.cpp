@@ -18,14 +18,14 @@
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
 
-#include "almanac/vesoma.h"
-#include "app/app_globals.h"
-#include "app/main_frame.h"
-#include "app/my_window.h"
-#include "app_fixture.h"
-#include "events/dialog/event_edit_dialog.h"
-#include "events/dialog/event_list_dialog.h"
-#include "events/events.h"
+#include "core/almanac/vesoma.h"
+#include "desktop/app/app_globals.h"
+#include "desktop/app/main_frame.h"
+#include "desktop/app/my_window.h"
+#include "tests/support/app_fixture.h"
+#include "desktop/dialogs/event_edit_dialog.h"
+#include "desktop/dialogs/event_list_dialog.h"
+#include "core/events/events.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
 

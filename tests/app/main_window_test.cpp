@@ -17,16 +17,16 @@
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
 
-#include "almanac/vesoma.h"
-#include "app/app_globals.h"
-#include "app/main_frame.h"
-#include "app/my_window.h"
-#include "app_fixture.h"
-#include "events/events.h"
+#include "core/almanac/vesoma.h"
+#include "desktop/app/app_globals.h"
+#include "desktop/app/main_frame.h"
+#include "desktop/app/my_window.h"
+#include "tests/support/app_fixture.h"
+#include "core/events/events.h"
 #include "platform/sjis.h"
-#include "platform/wx/wx_text.h"
-#include "settings/init_info.h"
-#include "settings/status.h"
+#include "desktop/platform/wx_text.h"
+#include "core/settings/init_info.h"
+#include "core/settings/status.h"
 
 namespace {
 

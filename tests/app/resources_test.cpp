@@ -1,7 +1,7 @@
 // The built-in resources as the frame and the dialogs get them.
-#include "resources/resources.h"
+#include "desktop/resources/resources.h"
 
-#include "resources/help.h"
+#include "desktop/resources/help.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>

@@ -4,9 +4,9 @@
 // the frame is.
 #include <gtest/gtest.h>
 
-#include "app/main_frame.h"
-#include "app/my_window.h"
-#include "views_screenshot.h"
+#include "desktop/app/main_frame.h"
+#include "desktop/app/my_window.h"
+#include "tests/app/views_screenshot.h"
 
 using ScreenshotTest = ViewsTest;
 

@@ -1,14 +1,14 @@
 // The settings dialog on its resource: what it shows from the transfer
 // record, what it gives back, and the settings command around it.
-#include "settings/dialog/init_set_dialog.h"
+#include "desktop/dialogs/init_set_dialog.h"
 
-#include "../core/event_files.h"
-#include "app_fixture.h"
+#include "tests/core/event_files.h"
+#include "tests/support/app_fixture.h"
 #include "platform/sjis.h"
-#include "platform/wx/wx_text.h"
-#include "resources/help.h"
-#include "settings/init_info.h"
-#include "settings/status.h"
+#include "desktop/platform/wx_text.h"
+#include "desktop/resources/help.h"
+#include "core/settings/init_info.h"
+#include "core/settings/status.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>

@@ -10,12 +10,12 @@
 #include <wx/frame.h>
 #include <wx/textctrl.h>
 
-#include "app/app_globals.h"
-#include "app/arrow_pair.h"
-#include "app/main_frame.h"
-#include "app/set_date_dialog.h"
+#include "desktop/app/app_globals.h"
+#include "desktop/dialogs/arrow_pair.h"
+#include "desktop/app/main_frame.h"
+#include "desktop/dialogs/set_date_dialog.h"
 #include "platform/sjis.h"
-#include "views_screenshot.h"
+#include "tests/app/views_screenshot.h"
 
 namespace {
 

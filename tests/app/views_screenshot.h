@@ -15,7 +15,7 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
-#include "app_fixture.h"
+#include "tests/support/app_fixture.h"
 
 class ViewsTest : public AppTest {
 protected:

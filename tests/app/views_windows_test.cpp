@@ -7,17 +7,17 @@
 #include <wx/app.h>
 #include <wx/button.h>
 
-#include "almanac/vesoma.h"
-#include "app/app_globals.h"
-#include "app/info_window.h"
-#include "app/main_frame.h"
-#include "app/my_window.h"
-#include "app/rokyo_window.h"
-#include "app/screen_cell.h"
-#include "app/vesoma_window.h"
-#include "fortune/fortune_file.h"
-#include "settings/status.h"
-#include "views_screenshot.h"
+#include "core/almanac/vesoma.h"
+#include "desktop/app/app_globals.h"
+#include "desktop/app/info_window.h"
+#include "desktop/app/main_frame.h"
+#include "desktop/app/my_window.h"
+#include "desktop/app/rokyo_window.h"
+#include "desktop/app/screen_cell.h"
+#include "desktop/app/vesoma_window.h"
+#include "core/fortune/fortune_file.h"
+#include "core/settings/status.h"
+#include "tests/app/views_screenshot.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/sjis.h"
-#include "platform/wx/wx_text.h"
+#include "desktop/platform/wx_text.h"
 
 TEST(WxTextTest, Cp932BecomesTheSameCharacters)
 {

@@ -13,13 +13,13 @@
 
 #include <unistd.h>
 
-#include "almanac/vesoma.h"
-#include "almanac/vocabulary.h"
-#include "fortune/fortune_file.h"
+#include "core/almanac/vesoma.h"
+#include "core/vocabulary/vocabulary.h"
+#include "core/fortune/fortune_file.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
-#include "almanac/day_view.h"
-#include "day_events.h"
+#include "core/almanac/day_view.h"
+#include "tests/core/day_events.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "almanac/vesoma.h"
-#include "almanac/vocabulary.h"
+#include "core/almanac/vesoma.h"
+#include "core/vocabulary/vocabulary.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
-#include "almanac/info_view.h"
-#include "day_events.h"
+#include "core/almanac/info_view.h"
+#include "tests/core/day_events.h"
 
 namespace {
 

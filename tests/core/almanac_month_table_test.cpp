@@ -3,9 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "almanac/almanac_notes.h"
-#include "almanac/vesoma.h"
-#include "almanac/vocabulary.h"
+#include "core/almanac/almanac_notes.h"
+#include "core/almanac/vesoma.h"
+#include "core/almanac/month_tables.h"
+#include "core/vocabulary/vocabulary.h"
 
 namespace {
 

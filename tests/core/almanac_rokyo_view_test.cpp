@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "almanac/vesoma.h"
-#include "almanac/vocabulary.h"
+#include "core/almanac/vesoma.h"
+#include "core/vocabulary/vocabulary.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
-#include "almanac/rokyo_view.h"
+#include "core/almanac/rokyo_view.h"
 
 namespace {
 

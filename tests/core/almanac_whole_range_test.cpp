@@ -6,9 +6,9 @@
 #include <map>
 #include <vector>
 
-#include "almanac/vesoma.h"
-#include "calendar/date_arith.h"
-#include "calendar/lunisolar.h"
+#include "core/almanac/vesoma.h"
+#include "core/calendar/date_arith.h"
+#include "core/calendar/lunisolar.h"
 
 namespace {
 

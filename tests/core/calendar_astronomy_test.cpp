@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
-#include "calendar/date_arith.h"
-#include "calendar/lunisolar.h"
-#include "calendar/nine_stars.h"
-#include "calendar/solar_terms.h"
-#include "calendar/sun_moon.h"
+#include "core/calendar/date_arith.h"
+#include "core/calendar/lunisolar.h"
+#include "core/calendar/nine_stars.h"
+#include "core/calendar/solar_terms.h"
+#include "core/calendar/sun_moon.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "calendar/date_steps.h"
+#include "core/calendar/date_steps.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <tuple>
 
-#include "calendar/date_arith.h"
-#include "message_recorder.h"
+#include "core/calendar/date_arith.h"
+#include "tests/core/message_recorder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "events/events.h"
+#include "core/events/events.h"
 
 class StoredEvents {
 public:

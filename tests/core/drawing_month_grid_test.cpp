@@ -2,11 +2,11 @@
 // each table type shows, the leap mark, the text cursor, the notes and colours.
 #include <gtest/gtest.h>
 
-#include "almanac/vesoma.h"
-#include "almanac/vocabulary.h"
-#include "event_files.h"
+#include "core/almanac/vesoma.h"
+#include "core/vocabulary/vocabulary.h"
+#include "tests/core/event_files.h"
 #include "platform/cell_surface.h"
-#include "settings/status.h"
+#include "core/settings/status.h"
 
 using platform::CellSurface;
 using platform::Rgb;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "almanac/text_attr.h"
+#include "core/almanac/text_attr.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
 

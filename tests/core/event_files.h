@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "events/events.h"
+#include "core/events/events.h"
 #include "platform/sjis.h"
 
 class EventFolder {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "event_files.h"
+#include "tests/core/event_files.h"
 
 TEST(EventLines, ReadAndWrittenBack)
 {

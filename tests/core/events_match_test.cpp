@@ -1,8 +1,8 @@
 // Which events fall on a day, in the month grid's and the day window's ways.
 #include <gtest/gtest.h>
 
-#include "calendar/date_arith.h"
-#include "event_files.h"
+#include "core/calendar/date_arith.h"
+#include "tests/core/event_files.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "event_files.h"
-#include "message_recorder.h"
+#include "tests/core/event_files.h"
+#include "tests/core/message_recorder.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <string>
 
-#include "almanac/vocabulary.h"
-#include "fortune/fortune_file.h"
-#include "message_recorder.h"
+#include "core/vocabulary/vocabulary.h"
+#include "core/fortune/fortune_file.h"
+#include "tests/core/message_recorder.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
 

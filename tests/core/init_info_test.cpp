@@ -1,11 +1,11 @@
 // The settings as the main window reads them at start-up and writes them
 // after the settings dialog.
-#include "settings/init_info.h"
+#include "core/settings/init_info.h"
 
-#include "event_files.h"
+#include "tests/core/event_files.h"
 #include "platform/sjis.h"
-#include "resources/string_table.h"
-#include "settings/status.h"
+#include "core/settings/string_table.h"
+#include "core/settings/status.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The private profile rules the settings rely on.
 #include "platform/profile.h"
 
-#include "event_files.h"
+#include "tests/core/event_files.h"
 #include "platform/sjis.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "message_recorder.h"
+#include "tests/core/message_recorder.h"
 #include "platform/sjis.h"
 
 using namespace platform;

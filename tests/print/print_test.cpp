@@ -26,15 +26,15 @@
 #include <wx/modalhook.h>
 #include <wx/statusbr.h>
 
-#include "../app/app_fixture.h"
-#include "almanac/text_attr.h"
-#include "almanac/vesoma.h"
-#include "app/app_globals.h"
-#include "app/my_window.h"
+#include "tests/support/app_fixture.h"
+#include "core/almanac/text_attr.h"
+#include "core/almanac/vesoma.h"
+#include "desktop/app/app_globals.h"
+#include "desktop/app/my_window.h"
 #include "platform/cell_surface.h"
-#include "platform/print_server.h"
-#include "print/printer.h"
-#include "settings/status.h"
+#include "desktop/platform/print_server.h"
+#include "desktop/print/printer.h"
+#include "core/settings/status.h"
 
 namespace fs = std::filesystem;
 

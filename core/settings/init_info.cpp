@@ -1,0 +1,98 @@
+#include "core/settings/init_info.h"
+
+#include "platform/profile.h"
+#include "platform/sjis.h"
+#include "core/settings/string_table.h"
+#include "core/settings/status.h"
+
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+char szHelpFile[kHelpFileSize];
+InitSetTransfer ssInitSet;
+
+namespace {
+
+constexpr int kTitleId = 2049;
+constexpr int kShortNameId = 2050;
+constexpr int kAppNameId = 2051;
+constexpr int kEventFileId = 2052;
+constexpr int kHelpFileId = 2053;
+
+// The working directory at start-up, so that the profile stays the same file
+// for the whole run; empty when it cannot be had.
+std::string WorkingDirectory()
+{
+    std::vector<char> buffer(4096);
+    if (getcwd(buffer.data(), buffer.size()) == nullptr)
+        return std::string();
+    return buffer.data();
+}
+
+// The profile path: the working directory and the application name with ".ini".
+// A directory too long for the buffer leaves the bare name, which still
+// names the file in the working directory.
+void BuildIniPath(const char* appName, char (&szIniFile)[kIniFileSize])
+{
+    std::string name = std::string(appName) + ".ini";
+    std::string path = WorkingDirectory();
+    if (!path.empty() && path.back() != '/')
+        path += '/';
+    path += name;
+    if (path.size() >= kIniFileSize)
+        path = name;
+    platform::CopyCut(szIniFile, path.c_str(), kIniFileSize - 1);
+}
+
+void WriteInt(const InitInfoFields& fields, const char* key, int value)
+{
+    platform::WriteProfileString(fields.szIniFile, fields.szSection, key, std::to_string(value).c_str());
+}
+
+}  // namespace
+
+void GetInitInfo(const InitInfoFields& fields)
+{
+    using platform::SjisText;
+    resources::CopyString(kTitleId, SjisText("Ｑｕｅｌｏｎの運勢暦"), fields.szTitle, kTitleSize - 1);
+    resources::CopyString(kShortNameId, SjisText("運勢暦"), fields.szShortName, kTitleSize - 1);
+    resources::CopyString(kAppNameId, "vesoma", fields.szSection, kSectionSize - 1);
+    resources::CopyString(kHelpFileId, "vesoma.hlp", szHelpFile, kHelpFileSize - 1);
+    char szDefaultFile[16];
+    resources::CopyString(kEventFileId, "vesoma.cal", szDefaultFile, sizeof szDefaultFile - 1);
+
+    BuildIniPath(fields.szSection, fields.szIniFile);
+    const std::string file = fields.szIniFile;
+    const char* section = fields.szSection;
+    std::string eventFile = platform::ReadProfileString(file, section, "EventFile", szDefaultFile);
+    platform::CopyCut(fields.szEventFile, eventFile.c_str(), kEventFileSize - 1);
+    CStatus::EventInfo = platform::ReadProfileInt(file, section, "EventInfo", 1);
+    CStatus::TableType = platform::ReadProfileInt(file, section, "Table", 1);
+    CStatus::UnseiDisp = platform::ReadProfileInt(file, section, "Unsei", 1);
+}
+
+void PutInitInfo(const InitInfoFields& fields)
+{
+    platform::WriteProfileString(fields.szIniFile, fields.szSection, "EventFile", fields.szEventFile);
+    WriteInt(fields, "EventInfo", CStatus::EventInfo);
+    WriteInt(fields, "Table", CStatus::TableType);
+    WriteInt(fields, "Unsei", CStatus::UnseiDisp);
+}
+
+void FillInitSet(const char* szEventFile)
+{
+    platform::CopyCut(ssInitSet.szEventFile, szEventFile, kEventFileSize - 1);
+    ssInitSet.bEventInfo = CStatus::EventInfo != 0;
+    ssInitSet.bKyureki = CStatus::TableType != 0;
+    ssInitSet.bRekicyu = CStatus::TableType == 2;
+    ssInitSet.bUnsei = CStatus::UnseiDisp != 0;
+}
+
+void ApplyInitSet(char (&szEventFile)[kEventFileSize])
+{
+    platform::CopyCut(szEventFile, ssInitSet.szEventFile, kEventFileSize - 1);
+    CStatus::EventInfo = ssInitSet.bEventInfo ? 1 : 0;
+    CStatus::TableType = (ssInitSet.bKyureki ? 1 : 0) + (ssInitSet.bRekicyu ? 1 : 0);
+    CStatus::UnseiDisp = ssInitSet.bUnsei ? 1 : 0;
+}

@@ -1,0 +1,84 @@
+#include "desktop/app/main_frame.h"
+
+#include <algorithm>
+
+#include <wx/display.h>
+#include <wx/menu.h>
+#include <wx/settings.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+
+#include "desktop/app/app_globals.h"
+#include "desktop/app/my_window.h"
+#include "platform/sjis.h"
+#include "desktop/platform/wx_text.h"
+#include "desktop/resources/resources.h"
+
+namespace {
+
+// The tool bar left to right; 0 is a separator.
+const int kToolBar[] = {517, 0, 515, 514, 513, 0, 516, 0, 48};
+
+wxFont ToolBarFont()
+{
+    wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    font.SetPointSize(10);
+    font.SetWeight(wxFONTWEIGHT_NORMAL);
+    font.SetStyle(wxFONTSTYLE_NORMAL);
+    return font;
+}
+
+}  // namespace
+
+TMainFrame::TMainFrame()
+    : wxFrame(nullptr, wxID_ANY, platform::WxFromSjis(platform::SjisText("Ｑｕｅｌｏｎの運勢暦")))
+{
+    pClient = new TMyWindow(this);
+    BuildStatusLine();
+    BuildToolBar();
+    SetIcon(resources::GetIcon("4096"));
+    SetMenuBar(resources::LoadMenuBar());
+    SetAcceleratorTable(resources::GetAccelerators());
+    pClient->BindCommands(this);
+}
+
+TMainFrame* TMainFrame::Open()
+{
+    auto* frame = new TMainFrame();
+    frame->Show();
+    // The menu bar knows its height only once it is on the screen.
+    const int menuHeight = frame->GetMenuBar()->GetSize().y;
+    const TMyWindow* client = frame->pClient;
+    frame->SetSize(SizeFor(wxSize(client->nCharWidth, client->nCharHeight), menuHeight, wxGetDisplaySize()));
+    frame->pClient->EvCreate();
+    return frame;
+}
+
+void TMainFrame::BuildStatusLine()
+{
+    sb = CreateStatusBar(1, wxSTB_DEFAULT_STYLE | wxSB_SUNKEN);
+    sb->SetFont(ToolBarFont());
+}
+
+void TMainFrame::BuildToolBar()
+{
+    wxToolBar* toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT);
+    toolBar->SetFont(ToolBarFont());
+    toolBar->SetToolBitmapSize(wxSize(22, 20));
+    toolBar->SetToolSeparation(6);
+    for (int id : kToolBar) {
+        if (id == 0) {
+            toolBar->AddSeparator();
+            continue;
+        }
+        // The long help is what the status line shows while the pointer is on the button.
+        toolBar->AddTool(id, wxString(), resources::GetToolBitmap(id), wxNullBitmap, wxITEM_NORMAL,
+                         wxString(), resources::HintText(id));
+    }
+    toolBar->Realize();
+}
+
+wxSize TMainFrame::SizeFor(const wxSize& cell, int menuHeight, const wxSize& screen)
+{
+    return wxSize(std::min(81 * cell.x, screen.x), std::min(menuHeight + 38 * cell.y, screen.y));
+}

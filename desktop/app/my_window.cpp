@@ -1,0 +1,331 @@
+#include "desktop/app/my_window.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <wx/dcclient.h>
+#include <wx/dcscreen.h>
+#include <wx/graphics.h>
+#include <wx/settings.h>
+
+#include "core/almanac/vesoma.h"
+#include "desktop/app/app_globals.h"
+#include "desktop/app/screen_cell.h"
+#include "core/calendar/date_arith.h"
+#include "core/events/events.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/sjis.h"
+#include "desktop/platform/almanac_font.h"
+#include "desktop/platform/wx_draw_surface.h"
+#include "desktop/platform/wx_text.h"
+#include "desktop/resources/help.h"
+#include "desktop/resources/resources.h"
+#include "desktop/dialogs/init_set_dialog.h"
+#include "core/settings/status.h"
+
+namespace {
+
+// Command ids of the menu "COMMANDS" that this window answers.
+enum Command {
+    kPrint = 48,
+    kPrinterSetup = 49,
+    kExit = 63,
+    kVesomaAfter = 513,
+    kVesomaBefore = 514,
+    kVesomaDate = 515,
+    kVesomaRokyo = 516,
+    kVesomaCreate = 517,
+    kInitSetup = 769,
+    kEventList = 776,
+    kEventEdit = 777,
+    kEventSave = 778,
+    kHelp = 992,
+    kHelpUsage = 997,
+    kAbout = 1023,
+};
+
+// Every command id of the menu and the accelerators lies in this range.
+constexpr int kFirstCommand = 48;
+constexpr int kLastCommand = 1023;
+
+struct CommandEntry {
+    int id;
+    void (TMyWindow::*handler)();
+};
+
+const CommandEntry kCommands[] = {
+    {kPrint, &TMyWindow::CmPrint},
+    {kPrinterSetup, &TMyWindow::CmPrinterSetup},
+    {kExit, &TMyWindow::CmExit},
+    {kVesomaAfter, &TMyWindow::CmVesomaAfter},
+    {kVesomaBefore, &TMyWindow::CmVesomaBefore},
+    {kVesomaDate, &TMyWindow::CmVesomaDate},
+    {kVesomaRokyo, &TMyWindow::CmVesomaRokyo},
+    {kVesomaCreate, &TMyWindow::CmVesomaCreate},
+    {kInitSetup, &TMyWindow::CmInitSetup},
+    {kEventList, &TMyWindow::CmEventList},
+    {kEventEdit, &TMyWindow::CmEventEdit},
+    {kEventSave, &TMyWindow::CmEventSave},
+    {kHelp, &TMyWindow::CmHelp},
+    {kHelpUsage, &TMyWindow::CmHelpUsage},
+    {kAbout, &TMyWindow::CmAbout},
+};
+
+}  // namespace
+
+TMyWindow::TMyWindow(wxWindow* frame)
+    : wxScrolledWindow(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                       wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE, "vesoma:MAIN")
+{
+    SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    SetFont(platform::AlmanacScreenFont());
+    wxScreenDC screen;
+    MeasureCell(screen);
+    SetScrollRate(nCharWidth, nCharHeight);
+
+    Bind(wxEVT_PAINT, &TMyWindow::Paint, this);
+    Bind(wxEVT_LEFT_DOWN, &TMyWindow::EvLButtonDown, this);
+    Bind(wxEVT_LEFT_DCLICK, &TMyWindow::EvLButtonDblclk, this);
+}
+
+void TMyWindow::EvCreate()
+{
+    int today[3];
+    platform::GetToday(today);
+    std::memcpy(Today, today, sizeof today);
+    GetDayWeek(Today);
+    std::memcpy(ActDate, today, sizeof today);
+
+    GetInitInfo();
+
+    if (Evs.LoadEvent(szEventFile) == 0) {
+        platform::ShowMessageBox(platform::SjisText("イベント読み込みに失敗しました"),
+                                 platform::SjisText("イベント読み込み"), platform::MbButtons::Ok,
+                                 platform::MbIcon::Stop);
+    }
+
+    char names[64];
+    if (CStatus::EventInfo > 0 && Evs.CheckEvent(Today, names) > 0) {
+        // The today's-events window shows the day the month table marks.
+        kc.SetDate(Today);
+        OpenInfoWindow();
+    }
+}
+
+void TMyWindow::GetInitInfo()
+{
+    ::GetInitInfo(Fields());
+    GetParent()->SetLabel(platform::WxFromSjis(szTitle));
+}
+
+void TMyWindow::PutInitInfo()
+{
+    ::PutInitInfo(Fields());
+}
+
+InitInfoFields TMyWindow::Fields()
+{
+    return InitInfoFields{szTitle, szShortName, szEventFile, szIniFile, szSection};
+}
+
+void TMyWindow::MeasureCell(wxDC& dc)
+{
+    dc.SetFont(GetFont());
+    const wxSize cell = ::MeasureCell(dc);
+    // Clicks are divided by the cell; a font that measures nothing must not crash them.
+    nCharWidth = std::max(cell.x, 1);
+    nCharHeight = std::max(cell.y, 1);
+}
+
+void TMyWindow::SetScrollRanges()
+{
+    // The toolkit's scroller takes the whole grid and subtracts the visible
+    // part itself; a grid that fits does not scroll.
+    const wxRect grid(0, 0, kGridColumns * nCharWidth, (kc.nDays + kHeaderLines) * nCharHeight);
+    if (grid == rcScrollGrid)
+        return;
+    rcScrollGrid = grid;
+    const wxPoint start = GetViewStart();
+    SetScrollbars(nCharWidth, nCharHeight, kGridColumns, kc.nDays + kHeaderLines, start.x, start.y, true);
+}
+
+void TMyWindow::PaintMonth(wxDC& dc)
+{
+    MeasureCell(dc);
+    kc.SetCalender(ActDate);
+    if (CStatus::bRokyoCreate && pRokyoWindow != nullptr)
+        pRokyoWindow->Refresh();
+    SetScrollRanges();
+
+    platform::WxDrawSurface surface(dc, &textImages);
+    kc.DarwCalender(surface);
+    if (bSelect)
+        DrawSelectBand(dc);
+}
+
+void TMyWindow::DrawSelectBand(wxDC& dc)
+{
+    // Inverting through the device context draws nothing on GTK3; the
+    // graphics context's difference mode with white inverts the band.
+    wxGraphicsContext* gc = dc.GetGraphicsContext();
+    if (gc == nullptr)
+        return;
+    gc->SetCompositionMode(wxCOMPOSITION_DIFF);
+    gc->SetBrush(*wxWHITE_BRUSH);
+    gc->SetPen(*wxTRANSPARENT_PEN);
+    gc->DrawRectangle(rcSelect.x, rcSelect.y, rcSelect.width, rcSelect.height);
+    gc->SetCompositionMode(wxCOMPOSITION_OVER);
+}
+
+void TMyWindow::Paint(wxPaintEvent&)
+{
+    wxPaintDC dc(this);
+    DoPrepareDC(dc);
+    PaintMonth(dc);
+}
+
+int TMyWindow::LineAt(const wxPoint& point) const
+{
+    return point.y / nCharHeight + GetViewStart().y;
+}
+
+bool TMyWindow::IsDayLine(int line) const
+{
+    return line >= kHeaderLines && line < kc.nDays + kHeaderLines;
+}
+
+void TMyWindow::CellSet(int line)
+{
+    // The band is drawn by the paint handler; moving it repaints the old and
+    // the new line only.
+    if (bSelect)
+        RefreshRect(wxRect(CalcScrolledPosition(rcSelect.GetPosition()), rcSelect.GetSize()));
+    ActDate[2] = line - 1;
+    nSelectLine = line;
+    bSelect = 1;
+    rcSelect = wxRect(0, line * nCharHeight, kGridColumns * nCharWidth, nCharHeight);
+    RefreshRect(wxRect(CalcScrolledPosition(rcSelect.GetPosition()), rcSelect.GetSize()));
+}
+
+void TMyWindow::EvLButtonDown(wxMouseEvent& event)
+{
+    event.Skip();
+    const int line = LineAt(event.GetPosition());
+    if (!IsDayLine(line))
+        return;
+    CellSet(line);
+    if (CStatus::bChildCreate && pDayWindow != nullptr) {
+        kc.SetDate(ActDate);
+        pDayWindow->Refresh();
+    }
+}
+
+void TMyWindow::EvLButtonDblclk(wxMouseEvent& event)
+{
+    event.Skip();
+    const int line = LineAt(event.GetPosition());
+    if (!IsDayLine(line))
+        return;
+    CellSet(line);
+    wxCommandEvent command(wxEVT_MENU, kVesomaCreate);
+    GetParent()->GetEventHandler()->ProcessEvent(command);
+}
+
+void TMyWindow::InvalidateAll()
+{
+    bSelect = 0;
+    Refresh();
+}
+
+void TMyWindow::CmVesomaAfter()
+{
+    if (++ActDate[1] > 12) {
+        ActDate[1] = 1;
+        ++ActDate[0];
+    }
+    InvalidateAll();
+}
+
+void TMyWindow::CmVesomaBefore()
+{
+    if (--ActDate[1] < 1) {
+        ActDate[1] = 12;
+        --ActDate[0];
+    }
+    InvalidateAll();
+}
+
+void TMyWindow::CmInitSetup()
+{
+    if (RunInitSetup(this, szEventFile) != 1)
+        return;
+    InvalidateAll();
+    PutInitInfo();
+}
+
+void TMyWindow::CmEventSave()
+{
+    Evs.SaveEvent(szEventFile);
+}
+
+void TMyWindow::CmHelp()
+{
+    platform::CopyCut(szHelpFile, "vesoma.hlp", kHelpFileSize - 1);
+    resources::ShowHelpContext(this, szHelpFile, resources::HelpProgram);
+    bHelpShown = 1;
+}
+
+void TMyWindow::CmHelpUsage()
+{
+    resources::ShowHelpUsage(this);
+    bUsingHelp = 1;
+}
+
+void TMyWindow::CmAbout()
+{
+    resources::RunAboutBox(this);
+}
+
+void TMyWindow::CmExit()
+{
+    GetParent()->Close();
+}
+
+void TMyWindow::EvClose(wxCloseEvent& event)
+{
+    if (bHelpShown || bUsingHelp)
+        resources::QuitHelp();
+    // Asked here, not when the store is torn down, so the box can still be shown.
+    // When the user wanted the events saved and the save failed, the program
+    // stays open rather than losing them.
+    if (Evs.AskSaveAtExit() == 0 && event.CanVeto()) {
+        event.Veto();
+        return;
+    }
+    event.Skip();
+}
+
+bool TMyWindow::HasHandler(int id)
+{
+    for (const CommandEntry& command : kCommands) {
+        if (command.id == id)
+            return true;
+    }
+    return false;
+}
+
+void TMyWindow::EnableCommand(wxUpdateUIEvent& event)
+{
+    event.Enable(HasHandler(event.GetId()));
+}
+
+void TMyWindow::BindCommands(wxWindow* frame)
+{
+    for (const CommandEntry& command : kCommands) {
+        auto handler = command.handler;
+        frame->Bind(wxEVT_MENU, [this, handler](wxCommandEvent&) { (this->*handler)(); }, command.id);
+    }
+    frame->Bind(wxEVT_UPDATE_UI, &TMyWindow::EnableCommand, this, kFirstCommand, kLastCommand);
+    frame->Bind(wxEVT_CLOSE_WINDOW, &TMyWindow::EvClose, this);
+}

@@ -1,0 +1,91 @@
+#include "desktop/app/vesoma_window.h"
+
+#include <wx/dcclient.h>
+#include <wx/settings.h>
+
+#include "core/almanac/vesoma.h"
+#include "desktop/app/screen_cell.h"
+#include "core/events/events.h"
+#include "core/fortune/fortune_file.h"
+#include "desktop/platform/almanac_font.h"
+#include "desktop/platform/wx_draw_surface.h"
+#include "desktop/platform/wx_text.h"
+#include "desktop/resources/resources.h"
+#include "core/settings/status.h"
+#include "core/almanac/day_view.h"
+
+namespace {
+
+constexpr int kUnitX = 8;
+constexpr int kUnitY = 16;
+
+}  // namespace
+
+wxPoint TVesomaWindow::ptPosition(200, 80);
+
+TVesomaWindow::TVesomaWindow(wxWindow* parent, const char* title)
+    : wxFrame(parent, wxID_ANY, platform::WxFromSjis(title), ptPosition, wxSize(420, 200),
+              wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxFRAME_FLOAT_ON_PARENT,
+              "VESOMA:DAY")
+{
+    SetIcon(resources::GetIcon("reki"));
+    pCanvas = new wxScrolledCanvas(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                   wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE);
+    pCanvas->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    pCanvas->SetFont(platform::AlmanacScreenFont());
+    pCanvas->SetScrollbars(kUnitX, kUnitY, 60, 32);
+    pCanvas->Bind(wxEVT_PAINT, &TVesomaWindow::EvPaint, this);
+    Bind(wxEVT_MOVE, &TVesomaWindow::EvMove, this);
+    EvCreate();
+    Show();
+}
+
+TVesomaWindow::~TVesomaWindow()
+{
+    CStatus::bChildCreate = 0;
+}
+
+void TVesomaWindow::EvCreate()
+{
+    // A missing file only leaves the fortune out; the next window tries again.
+    if (CStatus::UnseiDisp > 0 && CStatus::bUmsLoad == 0 && ums.LoadUmsFile("vesoma.ums") == 1)
+        CStatus::bUmsLoad = 1;
+}
+
+void TVesomaWindow::EvMove(wxMoveEvent& event)
+{
+    ptPosition = GetPosition();
+    event.Skip();
+}
+
+void TVesomaWindow::Refresh(bool eraseBackground, const wxRect* rect)
+{
+    wxFrame::Refresh(eraseBackground, rect);
+    if (pCanvas != nullptr)
+        pCanvas->Refresh(eraseBackground);
+}
+
+void TVesomaWindow::Paint(wxDC& dc)
+{
+    dc.SetFont(pCanvas->GetFont());
+    platform::WxDrawSurface surface(dc);
+    const bool withFortune = CStatus::bUmsLoad && CStatus::UnseiDisp > 0;
+    const DayViewExtent extent = DrawVesomaDay(surface, ShownDay(kc), Evs, withFortune ? &ums : nullptr);
+
+    // The scroll range covers the drawn text and three lines below it.
+    const wxSize cell = MeasureCell(dc);
+    const wxSize drawn(extent.nColumns * cell.x, (extent.nLines + 3) * cell.y);
+    if (drawn == szVirtual)
+        return;
+    szVirtual = drawn;
+    const wxPoint start = pCanvas->GetViewStart();
+    pCanvas->SetScrollbars(kUnitX, kUnitY, (drawn.x + kUnitX - 1) / kUnitX, (drawn.y + kUnitY - 1) / kUnitY,
+                           start.x, start.y, true);
+}
+
+void TVesomaWindow::EvPaint(wxPaintEvent&)
+{
+    wxPaintDC dc(pCanvas);
+    pCanvas->DoPrepareDC(dc);
+    Paint(dc);
+}

@@ -1,0 +1,103 @@
+#include "desktop/dialogs/init_set_dialog.h"
+
+#include "platform/message_box.h"
+#include "platform/sjis.h"
+#include "desktop/platform/modal_dialog.h"
+#include "desktop/platform/wx_text.h"
+#include "desktop/resources/help.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/textctrl.h>
+#include <wx/xrc/xmlres.h>
+
+#include <cstring>
+
+namespace {
+
+constexpr int kEventFileEdit = 514;
+constexpr int kFirstCheck = 520;  // 520-523
+constexpr int kHelpButton = 771;
+
+}  // namespace
+
+TInitSetDialog::TInitSetDialog(wxWindow* parent, const char* resourceName)
+{
+    if (!wxXmlResource::Get()->LoadDialog(this, parent, resourceName))
+        return;
+    PlaceDialog(*this, 44, 45);
+    pEventFile = dynamic_cast<wxTextCtrl*>(FindWindow(kEventFileEdit));
+    for (int i = 0; i < 4; ++i)
+        pCheck[i] = dynamic_cast<wxCheckBox*>(FindWindow(kFirstCheck + i));
+    if (pCheck[1])
+        pCheck[1]->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { HandleCheckMsg(); });
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { HandleHelpMsg(); }, kHelpButton);
+}
+
+wxCheckBox* TInitSetDialog::Check(int id) const
+{
+    return (id >= kFirstCheck && id < kFirstCheck + 4) ? pCheck[id - kFirstCheck] : nullptr;
+}
+
+bool TInitSetDialog::IsLoaded() const
+{
+    if (!pEventFile)
+        return false;
+    for (wxCheckBox* check : pCheck) {
+        if (!check)
+            return false;
+    }
+    return true;
+}
+
+bool TInitSetDialog::TransferDataToWindow()
+{
+    if (!IsLoaded())
+        return false;
+    pEventFile->ChangeValue(platform::WxFromSjis(ssInitSet.szEventFile));
+    const std::uint32_t* checks[] = {&ssInitSet.bEventInfo, &ssInitSet.bKyureki, &ssInitSet.bRekicyu,
+                                     &ssInitSet.bUnsei};
+    for (int i = 0; i < 4; ++i)
+        pCheck[i]->SetValue(*checks[i] != 0);
+    HandleCheckMsg();
+    return true;
+}
+
+bool TInitSetDialog::TransferDataFromWindow()
+{
+    if (!IsLoaded())
+        return false;
+    std::string name = platform::SjisFromWx(pEventFile->GetValue());
+    if (name.size() >= sizeof ssInitSet.szEventFile) {
+        platform::ShowMessageBox(platform::SjisText("ファイル名が長すぎます。"), platform::SjisText("設定"),
+                                 platform::MbButtons::Ok, platform::MbIcon::Exclamation);
+        return false;
+    }
+    std::memcpy(ssInitSet.szEventFile, name.c_str(), name.size() + 1);
+    std::uint32_t* checks[] = {&ssInitSet.bEventInfo, &ssInitSet.bKyureki, &ssInitSet.bRekicyu,
+                               &ssInitSet.bUnsei};
+    for (int i = 0; i < 4; ++i)
+        *checks[i] = pCheck[i]->GetValue() ? 1 : 0;
+    return true;
+}
+
+void TInitSetDialog::HandleCheckMsg()
+{
+    if (pCheck[1] && pCheck[2])
+        pCheck[2]->Enable(pCheck[1]->GetValue());
+}
+
+void TInitSetDialog::HandleHelpMsg()
+{
+    resources::ShowHelpContext(this, szHelpFile, resources::HelpSettings);
+}
+
+int RunInitSetup(wxWindow* parent, char (&szEventFile)[kEventFileSize])
+{
+    FillInitSet(szEventFile);
+    TInitSetDialog dialog(parent, "InitSetBox");
+    if (!dialog.IsLoaded() || dialog.ShowModal() != wxID_OK)
+        return 2;
+    ApplyInitSet(szEventFile);
+    return 1;
+}

@@ -1,0 +1,64 @@
+#include "desktop/resources/help.h"
+
+#include "core/settings/string_table.h"
+
+#include <wx/html/helpctrl.h>
+#include <wx/html/helpfrm.h>
+#include <wx/html/helpwnd.h>
+
+#include <strings.h>
+
+namespace resources {
+
+namespace {
+
+constexpr int kHelpUsageContext = 1;
+
+wxHtmlHelpController* controller = nullptr;
+
+// The help viewer, opened with the built-in book on first use. Its frame has
+// no parent: a dialog that asked for help may close while the help stays.
+wxHtmlHelpController* Viewer()
+{
+    if (!controller) {
+        controller = new wxHtmlHelpController(wxHF_DEFAULT_STYLE, nullptr);
+        if (!controller->AddBook(wxString("memory:vesoma.htb"), false)) {
+            delete controller;
+            controller = nullptr;
+        }
+    }
+    return controller;
+}
+
+bool IsOurHelpFile(const char* helpFile)
+{
+    const char* ours = LoadString(2053);
+    return helpFile && ours && strcasecmp(helpFile, ours) == 0;
+}
+
+}  // namespace
+
+bool ShowHelpContext(wxWindow* /*parent*/, const char* helpFile, int context)
+{
+    if (!IsOurHelpFile(helpFile))
+        return false;
+    wxHtmlHelpController* viewer = Viewer();
+    return viewer && viewer->Display(context);
+}
+
+bool ShowHelpUsage(wxWindow* /*parent*/)
+{
+    wxHtmlHelpController* viewer = Viewer();
+    return viewer && viewer->Display(kHelpUsageContext);
+}
+
+void QuitHelp()
+{
+    // The viewer's frame goes only at the next idle time and until then still
+    // reaches into its controller, so the controller (and the book it holds)
+    // stays for the whole run; the next request opens a new frame.
+    if (controller)
+        controller->Quit();
+}
+
+}  // namespace resources

@@ -1,8 +1,0 @@
-#include "settings/status.h"
-
-int CStatus::bChildCreate = 0;
-int CStatus::bRokyoCreate = 0;
-int CStatus::bUmsLoad = 0;
-int CStatus::EventInfo = 1;
-int CStatus::TableType = 1;
-int CStatus::UnseiDisp = 1;
