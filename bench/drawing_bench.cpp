@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "core/almanac/vesoma.h"
-#include "platform/cell_surface.h"
 #include "core/settings/status.h"
+#include "platform/cell_surface.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The event store at the size of a long-used event file: loading 10,000 lines,
 // and the 31 scans with which the month grid counts the events of each day.
-#include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include <benchmark/benchmark.h>
 
 #include "core/almanac/vesoma.h"
 #include "core/events/events.h"

@@ -32,6 +32,9 @@ void BM_SetCalenderWholeRange(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * 2412);
 }
-BENCHMARK(BM_SetCalenderWholeRange)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SetCalenderWholeRange)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -12,11 +12,11 @@
 #include <wx/init.h>
 #include <wx/utils.h>
 
+#include "core/settings/status.h"
 #include "desktop/app/app_globals.h"
 #include "desktop/app/main_frame.h"
 #include "desktop/app/my_window.h"
 #include "desktop/resources/resources.h"
-#include "core/settings/status.h"
 
 namespace {
 
@@ -47,8 +47,13 @@ void BM_RepaintMonth(benchmark::State& state)
     frame->Destroy();
     wxTheApp->ProcessIdle();
 }
-BENCHMARK(BM_RepaintMonth)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RepaintMonth)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 void BM_OpenToFirstPaintedMonth(benchmark::State& state)
 {
@@ -68,8 +73,12 @@ void BM_OpenToFirstPaintedMonth(benchmark::State& state)
         wxTheApp->ProcessIdle();
     }
 }
-BENCHMARK(BM_OpenToFirstPaintedMonth)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5)
-    ->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenToFirstPaintedMonth)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

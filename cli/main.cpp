@@ -2,33 +2,35 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
-#include "core/almanac/vesoma.h"
+#include <unistd.h>
+
 #include "cli/options.h"
+#include "core/almanac/day_view.h"
+#include "core/almanac/vesoma.h"
 #include "core/events/events.h"
 #include "core/fortune/fortune_file.h"
+#include "core/settings/status.h"
 #include "platform/cell_surface.h"
 #include "platform/file_io.h"
-#include "core/settings/status.h"
-#include "core/almanac/day_view.h"
 
 namespace {
 
 void PrintTsvHeader()
 {
-    std::puts("nYear\tnMonth\tnDay\tnWeekCode\tnInMonth\tnInDay\tnUrus\tnKanshi\tnKusei\tnRoki"
-              "\tnShuku\tnChoku\tnReki\tnEvent\tnHoly\tnSekki");
+    std::puts(
+        "nYear\tnMonth\tnDay\tnWeekCode\tnInMonth\tnInDay\tnUrus\tnKanshi\tnKusei\tnRoki"
+        "\tnShuku\tnChoku\tnReki\tnEvent\tnHoly\tnSekki");
 }
 
 void PrintTsvMonth(const Vesoma& table)
 {
     for (int i = 0; i < table.nDays; ++i) {
         const DayEntry& d = table.Day[i];
-        std::printf("%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\n", d.nYear,
-                    d.nMonth, d.nDay, d.nWeekCode, d.nInMonth, d.nInDay, d.nUrus, d.nKanshi,
-                    d.nKusei, d.nRoki, d.nShuku, d.nChoku, d.nReki, d.nEvent, d.nHoly, d.nSekki);
+        std::printf("%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\n", d.nYear, d.nMonth,
+                    d.nDay, d.nWeekCode, d.nInMonth, d.nInDay, d.nUrus, d.nKanshi, d.nKusei, d.nRoki,
+                    d.nShuku, d.nChoku, d.nReki, d.nEvent, d.nHoly, d.nSekki);
     }
 }
 
@@ -99,8 +101,7 @@ void UseCurrentMonth(CliOptions& options)
 int main(int argc, char** argv)
 {
     CliOptions options;
-    const std::string problem =
-        ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc), options);
+    const std::string problem = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc), options);
     if (!problem.empty()) {
         std::fprintf(stderr, "vesoma-cal: %s (see --help)\n", problem.c_str());
         return 2;

@@ -1,9 +1,9 @@
 #include "cli/options.h"
 
-#include "core/calendar/date_arith.h"
-
 #include <cerrno>
 #include <cstdlib>
+
+#include "core/calendar/date_arith.h"
 
 const char* const kCliUsage =
     "usage: vesoma-cal [--table 0|1|2] [--color=always|never|auto] [--tsv]\n"

@@ -9,10 +9,10 @@ enum class ColourMode { Auto, Always, Never };
 struct CliOptions {
     bool help = false;
     bool tsv = false;
-    int table = 1;  // detail of the month grid, as the program's TableType setting
+    int table = 1;                         // detail of the month grid, as the program's TableType setting
     ColourMode colour = ColourMode::Auto;  // Auto: colours when standard output is a terminal
-    std::string eventFile;  // empty: VESOMA.CAL of the working directory, when there is one
-    int firstYear = 0;   // 0: the current month
+    std::string eventFile;                 // empty: VESOMA.CAL of the working directory, when there is one
+    int firstYear = 0;                     // 0: the current month
     int firstMonth = 0;
     int lastYear = 0;
     int lastMonth = 0;

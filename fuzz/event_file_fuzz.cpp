@@ -8,8 +8,9 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
+
+#include <unistd.h>
 
 #include "core/events/events.h"
 #include "platform/message_box.h"
@@ -37,9 +38,8 @@ bool SameRecords(const std::vector<Listed>& a, const std::vector<Listed>& b)
     for (std::size_t i = 0; i < a.size(); ++i) {
         const EventRecord& x = a[i].record;
         const EventRecord& y = b[i].record;
-        if (x.nYear != y.nYear || x.nMonth != y.nMonth || x.nDay != y.nDay ||
-            x.nWeekCode != y.nWeekCode || std::strcmp(x.szEvent, y.szEvent) != 0 ||
-            a[i].line != b[i].line)
+        if (x.nYear != y.nYear || x.nMonth != y.nMonth || x.nDay != y.nDay || x.nWeekCode != y.nWeekCode ||
+            std::strcmp(x.szEvent, y.szEvent) != 0 || a[i].line != b[i].line)
             return false;
     }
     return true;
@@ -78,9 +78,8 @@ void SaveOrAbort()
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     // Neither loading nor saving these files may have anything to tell the user.
-    platform::SetMessageBoxHandler([](const platform::MessageBoxRequest&) -> platform::MbResult {
-        std::abort();
-    });
+    platform::SetMessageBoxHandler(
+        [](const platform::MessageBoxRequest&) -> platform::MbResult { std::abort(); });
     return 0;
 }
 

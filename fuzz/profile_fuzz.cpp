@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+
 #include <unistd.h>
 
 #include "platform/profile.h"
@@ -25,8 +26,8 @@ std::string ProfilePath()
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string file = ProfilePath();
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                    static_cast<std::streamsize>(size));
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     std::string before[4][5];
     for (int s = 0; s < 4; ++s) {
         for (int k = 0; k < 5; ++k) {

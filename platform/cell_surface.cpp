@@ -113,8 +113,7 @@ void CellSurface::DrawLine(int x1, int y1, int x2, int y2)
             Cell& cell = At(column, row);
             if (cell.kind == Kind::Blank)
                 cell = Cell{Kind::Single, mark, Rgb{0, 0, 0}};
-            else if (cell.kind == Kind::Single && (cell.byte == '-' || cell.byte == '|') &&
-                     cell.byte != mark)
+            else if (cell.kind == Kind::Single && (cell.byte == '-' || cell.byte == '|') && cell.byte != mark)
                 cell.byte = '+';
         }
     }
@@ -163,12 +162,10 @@ std::string CellSurface::Render(bool colour) const
         for (int column = 0; column < end;) {
             const Rgb shown = At(column, row).colour;
             int runEnd = column + 1;
-            while (runEnd < end &&
-                   (At(runEnd, row).kind == Kind::Blank || At(runEnd, row).colour == shown))
+            while (runEnd < end && (At(runEnd, row).kind == Kind::Blank || At(runEnd, row).colour == shown))
                 ++runEnd;
             char escape[32];
-            std::snprintf(escape, sizeof escape, "\x1b[38;2;%d;%d;%dm", shown.red, shown.green,
-                          shown.blue);
+            std::snprintf(escape, sizeof escape, "\x1b[38;2;%d;%d;%dm", shown.red, shown.green, shown.blue);
             out += escape;
             out += ToUtf8(TextAt(column, row, runEnd - column));
             column = runEnd;

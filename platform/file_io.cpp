@@ -2,8 +2,9 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <string>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -123,8 +124,7 @@ bool DeleteFile(const char* path)
     return ::unlink(path) == 0 || errno == ENOENT;
 }
 
-bool ReplaceFile(const char* path, const char* tempPath, const char* backupPath,
-                 std::string_view content)
+bool ReplaceFile(const char* path, const char* tempPath, const char* backupPath, std::string_view content)
 {
     if (!WriteDurably(tempPath, content))
         return false;

@@ -33,7 +33,6 @@ bool DeleteFile(const char* path);
 // is renamed over path. At every moment path holds either its old or its new
 // complete content. On failure path is untouched, tempPath is removed and the
 // result is false.
-bool ReplaceFile(const char* path, const char* tempPath, const char* backupPath,
-                 std::string_view content);
+bool ReplaceFile(const char* path, const char* tempPath, const char* backupPath, std::string_view content);
 
 }  // namespace platform

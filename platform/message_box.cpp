@@ -17,8 +17,7 @@ MessageBoxHandler& CurrentHandler()
 
 MbResult DefaultAnswer(MbButtons buttons)
 {
-    return buttons == MbButtons::YesNo || buttons == MbButtons::YesNoCancel ? MbResult::Yes
-                                                                             : MbResult::Ok;
+    return buttons == MbButtons::YesNo || buttons == MbButtons::YesNoCancel ? MbResult::Yes : MbResult::Ok;
 }
 
 }  // namespace

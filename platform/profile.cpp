@@ -1,13 +1,13 @@
 #include "platform/profile.h"
 
-#include "platform/sjis.h"
-
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include "platform/sjis.h"
 
 namespace platform {
 
@@ -146,8 +146,7 @@ long Find(const Profile& profile, const char* section, const char* key, long* se
 
 }  // namespace
 
-std::string ReadProfileString(const std::string& file, const char* section, const char* key,
-                              const char* def)
+std::string ReadProfileString(const std::string& file, const char* section, const char* key, const char* def)
 {
     Profile profile = Load(file);
     long at = Find(profile, section, key, nullptr);
@@ -176,8 +175,7 @@ int ReadProfileInt(const std::string& file, const char* section, const char* key
     return static_cast<int>(value);
 }
 
-bool WriteProfileString(const std::string& file, const char* section, const char* key,
-                        const char* value)
+bool WriteProfileString(const std::string& file, const char* section, const char* key, const char* value)
 {
     Profile profile = Load(file);
     std::string entry = std::string(key) + "=" + value;

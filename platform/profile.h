@@ -9,8 +9,7 @@ namespace platform {
 
 // The value of key in section, without surrounding blanks or quotes; def when
 // the file, the section or the key is missing.
-std::string ReadProfileString(const std::string& file, const char* section, const char* key,
-                              const char* def);
+std::string ReadProfileString(const std::string& file, const char* section, const char* key, const char* def);
 
 // The value read as an integer: missing (or empty) gives def; otherwise the
 // leading decimal number (optional sign) counts and what follows is ignored,
@@ -20,7 +19,6 @@ int ReadProfileInt(const std::string& file, const char* section, const char* key
 // Sets key in section to value, adding the section or key when missing.
 // The file is replaced as a whole through a temporary file beside it, so a
 // failed write leaves the old file. Returns false when it could not write.
-bool WriteProfileString(const std::string& file, const char* section, const char* key,
-                        const char* value);
+bool WriteProfileString(const std::string& file, const char* section, const char* key, const char* value);
 
 }  // namespace platform

@@ -3,10 +3,11 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <iconv.h>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
+
+#include <iconv.h>
 
 namespace platform {
 

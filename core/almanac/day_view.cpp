@@ -6,10 +6,10 @@
 
 #include "core/almanac/almanac_notes.h"
 #include "core/almanac/colours.h"
+#include "core/almanac/one_event_per_call.h"
 #include "core/almanac/text_attr.h"
 #include "core/vocabulary/vocabulary.h"
 #include "platform/sjis.h"
-#include "core/almanac/one_event_per_call.h"
 
 namespace {
 
@@ -103,8 +103,7 @@ const DayEntry& ShownDay(const Vesoma& table)
     return table.Day[day - 1];
 }
 
-DayViewExtent DrawVesomaDay(platform::DrawSurface& surface, const DayEntry& day, Events& store,
-                            FUms* fortune)
+DayViewExtent DrawVesomaDay(platform::DrawSurface& surface, const DayEntry& day, Events& store, FUms* fortune)
 {
     int size[2];
     GetTextAttr(surface, size);

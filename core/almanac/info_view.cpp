@@ -6,11 +6,11 @@
 #include <string>
 
 #include "core/almanac/colours.h"
-#include "core/almanac/text_attr.h"
-#include "core/vocabulary/vocabulary.h"
-#include "core/calendar/date_arith.h"
-#include "platform/sjis.h"
 #include "core/almanac/one_event_per_call.h"
+#include "core/almanac/text_attr.h"
+#include "core/calendar/date_arith.h"
+#include "core/vocabulary/vocabulary.h"
+#include "platform/sjis.h"
 
 using platform::SjisText;
 
@@ -55,8 +55,7 @@ int DrawInfo(platform::DrawSurface& surface, const Vesoma& table, Events& store)
         char event[64];
         if (store.CheckEvent(date, event) < 1)
             break;
-        const std::string sentence =
-            std::string(SjisText("　きょうは ")) + event + SjisText(" です。");
+        const std::string sentence = std::string(SjisText("　きょうは ")) + event + SjisText(" です。");
         const int length = static_cast<int>(sentence.size());
         const int lines = (columns + length - 1) / columns;
         const platform::Rect box{3 * w, line * h, (columns + 3) * w, (line + lines) * h + line * h};

@@ -7,10 +7,10 @@
 #include "core/almanac/colours.h"
 #include "core/almanac/text_attr.h"
 #include "core/almanac/vesoma.h"
+#include "core/settings/status.h"
 #include "core/vocabulary/vocabulary.h"
 #include "platform/draw_surface.h"
 #include "platform/sjis.h"
-#include "core/settings/status.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "core/almanac/month_tables.h"
-#include "core/vocabulary/vocabulary.h"
 #include "core/calendar/date_arith.h"
 #include "core/calendar/lunisolar.h"
 #include "core/calendar/nine_stars.h"
 #include "core/calendar/solar_terms.h"
+#include "core/vocabulary/vocabulary.h"
 
 Vesoma kc;
 
@@ -22,7 +22,7 @@ int Residue(std::int32_t value, int modulus)
 }
 
 struct SolarTerm {
-    int day;    // -1 when the search found none
+    int day;  // -1 when the search found none
     int index;
 };
 

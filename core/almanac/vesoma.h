@@ -31,8 +31,8 @@ class Vesoma {
 public:
     int nYear = 0;
     int nMonth = 0;
-    int nDay = 0;   // the current day shown by the day and today's windows
-    int nWeek1 = 0; // weekday of the 1st
+    int nDay = 0;    // the current day shown by the day and today's windows
+    int nWeek1 = 0;  // weekday of the 1st
     int nDays = 0;
     DayEntry Day[32] = {};
 

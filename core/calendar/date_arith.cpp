@@ -108,10 +108,9 @@ int CheckDate(const int* date)
     for (int i = 0; i < 3; ++i) {
         if (date[i] < limits[i][0] || date[i] > limits[i][1]) {
             char text[80];
-            std::snprintf(text, sizeof text, "%d/%d/%d %d/%d/%d", date[0], date[1], date[2],
-                          limits[0][1], limits[1][1], limits[2][1]);
-            platform::ShowMessageBox(text, "CheckDate", platform::MbButtons::Ok,
-                                     platform::MbIcon::None);
+            std::snprintf(text, sizeof text, "%d/%d/%d %d/%d/%d", date[0], date[1], date[2], limits[0][1],
+                          limits[1][1], limits[2][1]);
+            platform::ShowMessageBox(text, "CheckDate", platform::MbButtons::Ok, platform::MbIcon::None);
             return 0;
         }
     }

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/vocabulary/vocabulary.h"
 #include "core/events/events.h"
+#include "core/vocabulary/vocabulary.h"
 #include "platform/sjis.h"
 
 using platform::SjisText;
@@ -63,8 +63,7 @@ int CutPieces(char* text, char separator, char** pieces, int maxPieces)
     return count;
 }
 
-void FormatLine(char* line, const char* year, const char* month, const char* third,
-                const char* name)
+void FormatLine(char* line, const char* year, const char* month, const char* third, const char* name)
 {
     char text[nEventLineSize];
     std::snprintf(text, sizeof text, "%4s/%2s/%s,%s", year, month, third, name);
@@ -196,8 +195,7 @@ void Events::SetWeekDate(int code, char* text)
     // Residues in the non-negative range, so that no code reads outside the tables.
     int ordinal = ((code / 32) % 6 + 6) % 6;
     int weekday = ((code % 32) % 7 + 7) % 7;
-    std::snprintf(text, sizeof szDate[3], "%s%s%s", szWeekNum[ordinal], szWeek[weekday],
-                  SjisText("曜日"));
+    std::snprintf(text, sizeof szDate[3], "%s%s%s", szWeekNum[ordinal], szWeek[weekday], SjisText("曜日"));
 }
 
 void Events::SetWeekDate(int ordinal, int weekday)

@@ -20,10 +20,22 @@ Events Evs;
 
 namespace {
 
-const char* ExitQuestion() { return SjisText("イベント登録は変更されています。\n保存しますか？"); }
-const char* ExitCaption() { return SjisText("イベント"); }
-const char* SaveFailure() { return SjisText("イベントの保存に失敗しました。"); }
-const char* SaveCaption() { return SjisText("保存"); }
+const char* ExitQuestion()
+{
+    return SjisText("イベント登録は変更されています。\n保存しますか？");
+}
+const char* ExitCaption()
+{
+    return SjisText("イベント");
+}
+const char* SaveFailure()
+{
+    return SjisText("イベントの保存に失敗しました。");
+}
+const char* SaveCaption()
+{
+    return SjisText("保存");
+}
 
 // The file beside path with the same name and the extension ext. Should the
 // event file itself carry that extension, ext is appended instead, so that the
@@ -83,8 +95,7 @@ int Events::AskSaveAtExit()
 int Events::FileLength(int file)
 {
     long long length = platform::SeekFile(file, 0, platform::SeekFrom::End);
-    if (platform::SeekFile(file, 0, platform::SeekFrom::Start) != 0 || length < 0 ||
-        length >= INT32_MAX)
+    if (platform::SeekFile(file, 0, platform::SeekFrom::Start) != 0 || length < 0 || length >= INT32_MAX)
         return -1;
     return static_cast<int>(length);
 }
@@ -127,8 +138,7 @@ int Events::LoadEvent(char* path)
     int result = 1;
     try {
         std::size_t lines = 0;
-        for (std::size_t at = text.find("\r\n"); at != std::string::npos;
-             at = text.find("\r\n", at + 2))
+        for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
             ++lines;
         hMem.reserve(lines);
     } catch (const std::bad_alloc&) {

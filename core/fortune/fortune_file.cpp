@@ -84,9 +84,9 @@ int FUms::DrawTextUms(platform::DrawSurface& surface, int record, int line)
     // characters; a break at a blank or before a full-width character that no
     // longer fits can need one more, and that line must not be lost.
     const char* body = text + std::min(length, 4);
-    const int lines = std::max((bodyLength + columns - 1) / columns,
-                               surface.CountWrappedLines(body, static_cast<std::size_t>(bodyLength),
-                                                         columns * nCharWidth));
+    const int lines =
+        std::max((bodyLength + columns - 1) / columns,
+                 surface.CountWrappedLines(body, static_cast<std::size_t>(bodyLength), columns * nCharWidth));
     rcText = platform::Rect{6 * nCharWidth, line * nCharHeight, (6 + columns) * nCharWidth,
                             (line + lines) * nCharHeight};
     surface.DrawText(2 * nCharWidth, rcText.top, text, platform::CutLength(text, 6));

@@ -15,8 +15,8 @@ public:
     // The records back to back; each end marker is replaced by a NUL.
     std::vector<char> hUms;
     int nRecords = 0;
-    int nWidth = 0;       // text width in columns, set by the day window
-    int nCharWidth = 0;   // the day window's character cell
+    int nWidth = 0;      // text width in columns, set by the day window
+    int nCharWidth = 0;  // the day window's character cell
     int nCharHeight = 0;
     platform::Rect rcText;  // the body of the last drawn paragraph
 

@@ -1,13 +1,14 @@
 #include "core/settings/init_info.h"
 
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "core/settings/status.h"
+#include "core/settings/string_table.h"
 #include "platform/profile.h"
 #include "platform/sjis.h"
-#include "core/settings/string_table.h"
-#include "core/settings/status.h"
-
-#include <string>
-#include <unistd.h>
-#include <vector>
 
 char szHelpFile[kHelpFileSize];
 InitSetTransfer ssInitSet;

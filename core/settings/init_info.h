@@ -5,11 +5,11 @@
 #include <cstdint>
 
 // Buffer sizes of the main window's texts (byte limit + 1).
-constexpr int kTitleSize = 32;      // szTitle, szShortName
-constexpr int kEventFileSize = 260; // szEventFile
-constexpr int kIniFileSize = 1024;  // the profile path
-constexpr int kSectionSize = 8;     // the section (application name)
-constexpr int kHelpFileSize = 16;   // szHelpFile
+constexpr int kTitleSize = 32;       // szTitle, szShortName
+constexpr int kEventFileSize = 260;  // szEventFile
+constexpr int kIniFileSize = 1024;   // the profile path
+constexpr int kSectionSize = 8;      // the section (application name)
+constexpr int kHelpFileSize = 16;    // szHelpFile
 
 // The help file name (string 2053); set by GetInitInfo, read by the help
 // commands and the dialogs' help buttons.

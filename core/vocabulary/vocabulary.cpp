@@ -11,18 +11,27 @@ const char* const szWeek[7] = {
 
 const char* const szMonName[13] = {
     "",
-    SjisText("睦月"), SjisText("如月"), SjisText("弥生"),   SjisText("卯月"),
-    SjisText("皐月"), SjisText("水無月"), SjisText("文月"), SjisText("葉月"),
-    SjisText("長月"), SjisText("神無月"), SjisText("霜月"), SjisText("師走"),
+    SjisText("睦月"),
+    SjisText("如月"),
+    SjisText("弥生"),
+    SjisText("卯月"),
+    SjisText("皐月"),
+    SjisText("水無月"),
+    SjisText("文月"),
+    SjisText("葉月"),
+    SjisText("長月"),
+    SjisText("神無月"),
+    SjisText("霜月"),
+    SjisText("師走"),
 };
 
 const char* const szSekki[28] = {
-    SjisText("春分"), SjisText("清明"), SjisText("穀雨"), SjisText("立夏"), SjisText("小満"),
-    SjisText("芒種"), SjisText("夏至"), SjisText("小暑"), SjisText("大暑"), SjisText("立秋"),
-    SjisText("処暑"), SjisText("白露"), SjisText("秋分"), SjisText("寒露"), SjisText("霜降"),
-    SjisText("立冬"), SjisText("小雪"), SjisText("大雪"), SjisText("冬至"), SjisText("小寒"),
-    SjisText("大寒"), SjisText("立春"), SjisText("雨水"), SjisText("啓蟄"),
-    "",               SjisText("土用"), SjisText("入梅"), SjisText("半夏生"),
+    SjisText("春分"), SjisText("清明"), SjisText("穀雨"),   SjisText("立夏"), SjisText("小満"),
+    SjisText("芒種"), SjisText("夏至"), SjisText("小暑"),   SjisText("大暑"), SjisText("立秋"),
+    SjisText("処暑"), SjisText("白露"), SjisText("秋分"),   SjisText("寒露"), SjisText("霜降"),
+    SjisText("立冬"), SjisText("小雪"), SjisText("大雪"),   SjisText("冬至"), SjisText("小寒"),
+    SjisText("大寒"), SjisText("立春"), SjisText("雨水"),   SjisText("啓蟄"), "",
+    SjisText("土用"), SjisText("入梅"), SjisText("半夏生"),
 };
 
 const char* const szHolyday[17] = {
@@ -66,12 +75,11 @@ const char* const szRoki[6] = {
 };
 
 const char* const szShuku[28] = {
-    SjisText("角"), SjisText("亢"), SjisText("氏"), SjisText("房"), SjisText("心"),
-    SjisText("尾"), SjisText("箕"), SjisText("斗"), SjisText("牛"), SjisText("女"),
-    SjisText("虚"), SjisText("危"), SjisText("室"), SjisText("壁"), SjisText("奎"),
-    SjisText("婁"), SjisText("胃"), SjisText("昂"), SjisText("畢"), SjisText("觜"),
-    SjisText("参"), SjisText("井"), SjisText("鬼"), SjisText("柳"), SjisText("星"),
-    SjisText("張"), SjisText("翼"), SjisText("軫"),
+    SjisText("角"), SjisText("亢"), SjisText("氏"), SjisText("房"), SjisText("心"), SjisText("尾"),
+    SjisText("箕"), SjisText("斗"), SjisText("牛"), SjisText("女"), SjisText("虚"), SjisText("危"),
+    SjisText("室"), SjisText("壁"), SjisText("奎"), SjisText("婁"), SjisText("胃"), SjisText("昂"),
+    SjisText("畢"), SjisText("觜"), SjisText("参"), SjisText("井"), SjisText("鬼"), SjisText("柳"),
+    SjisText("星"), SjisText("張"), SjisText("翼"), SjisText("軫"),
 };
 
 const char* const szChoku[12] = {

@@ -1,8 +1,8 @@
 // The main window's event commands: the event list and a new event.
+#include "core/events/events.h"
 #include "desktop/app/my_window.h"
 #include "desktop/dialogs/event_edit_dialog.h"
 #include "desktop/dialogs/event_list_dialog.h"
-#include "core/events/events.h"
 
 void TMyWindow::CmEventList()
 {

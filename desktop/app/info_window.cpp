@@ -4,14 +4,14 @@
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 
+#include "core/almanac/info_view.h"
 #include "core/almanac/vesoma.h"
-#include "desktop/app/screen_cell.h"
 #include "core/events/events.h"
-#include "platform/sjis.h"
+#include "desktop/app/screen_cell.h"
 #include "desktop/platform/almanac_font.h"
 #include "desktop/platform/wx_draw_surface.h"
 #include "desktop/platform/wx_text.h"
-#include "core/almanac/info_view.h"
+#include "platform/sjis.h"
 
 namespace {
 
@@ -38,7 +38,8 @@ TInfoWindow::TInfoWindow(wxWindow* parent, const char* title)
     const wxRect button = ToWx(layout.button);
     new wxButton(this, kInfoButtonId, platform::WxFromSjis(platform::SjisText("了解")), button.GetPosition(),
                  button.GetSize());
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { HandleButtonMsg(); }, kInfoButtonId);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { HandleButtonMsg(); }, kInfoButtonId);
     Bind(wxEVT_PAINT, &TInfoWindow::EvPaint, this);
     Show();
 }

@@ -10,9 +10,9 @@
 
 #include "desktop/app/app_globals.h"
 #include "desktop/app/my_window.h"
-#include "platform/sjis.h"
 #include "desktop/platform/wx_text.h"
 #include "desktop/resources/resources.h"
+#include "platform/sjis.h"
 
 namespace {
 

@@ -9,20 +9,20 @@
 #include <wx/settings.h>
 
 #include "core/almanac/vesoma.h"
-#include "desktop/app/app_globals.h"
-#include "desktop/app/screen_cell.h"
 #include "core/calendar/date_arith.h"
 #include "core/events/events.h"
-#include "platform/clock.h"
-#include "platform/message_box.h"
-#include "platform/sjis.h"
+#include "core/settings/status.h"
+#include "desktop/app/app_globals.h"
+#include "desktop/app/screen_cell.h"
+#include "desktop/dialogs/init_set_dialog.h"
 #include "desktop/platform/almanac_font.h"
 #include "desktop/platform/wx_draw_surface.h"
 #include "desktop/platform/wx_text.h"
 #include "desktop/resources/help.h"
 #include "desktop/resources/resources.h"
-#include "desktop/dialogs/init_set_dialog.h"
-#include "core/settings/status.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/sjis.h"
 
 namespace {
 
@@ -324,7 +324,8 @@ void TMyWindow::BindCommands(wxWindow* frame)
 {
     for (const CommandEntry& command : kCommands) {
         auto handler = command.handler;
-        frame->Bind(wxEVT_MENU, [this, handler](wxCommandEvent&) { (this->*handler)(); }, command.id);
+        frame->Bind(
+            wxEVT_MENU, [this, handler](wxCommandEvent&) { (this->*handler)(); }, command.id);
     }
     frame->Bind(wxEVT_UPDATE_UI, &TMyWindow::EnableCommand, this, kFirstCommand, kLastCommand);
     frame->Bind(wxEVT_CLOSE_WINDOW, &TMyWindow::EvClose, this);

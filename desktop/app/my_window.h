@@ -5,8 +5,8 @@
 #include <wx/dc.h>
 #include <wx/scrolwin.h>
 
-#include "desktop/platform/text_image_cache.h"
 #include "core/settings/init_info.h"
+#include "desktop/platform/text_image_cache.h"
 
 class Printer;
 
@@ -79,7 +79,7 @@ public:
     int nSelectLine = 0;
 
 private:
-    wxRect rcScrollGrid;  // the grid size the scroll bars were last set for
+    wxRect rcScrollGrid;                  // the grid size the scroll bars were last set for
     platform::TextImageCache textImages;  // keeps stepping through months quick
 
     void Paint(wxPaintEvent& event);

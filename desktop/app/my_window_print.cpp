@@ -10,12 +10,12 @@
 #include "core/almanac/vesoma.h"
 #include "desktop/app/app_globals.h"
 #include "desktop/app/my_window.h"
-#include "platform/message_box.h"
-#include "platform/sjis.h"
 #include "desktop/platform/almanac_font.h"
 #include "desktop/platform/wx_draw_surface.h"
 #include "desktop/platform/wx_text.h"
 #include "desktop/print/printer.h"
+#include "platform/message_box.h"
+#include "platform/sjis.h"
 
 namespace {
 
@@ -38,7 +38,8 @@ const char* OpenFailureText(platform::PrintDestination state)
 
 void ShowPrintFailure(const char* text)
 {
-    platform::ShowMessageBox(text, platform::SjisText("印刷"), platform::MbButtons::Ok, platform::MbIcon::Stop);
+    platform::ShowMessageBox(text, platform::SjisText("印刷"), platform::MbButtons::Ok,
+                             platform::MbIcon::Stop);
 }
 
 // The almanac face at kPrintPointSize points on paper. The toolkit's printer
@@ -66,8 +67,8 @@ void DrawPrintedMonth(wxDC& page)
 void TMyWindow::CmPrint()
 {
     char progress[80];
-    std::snprintf(progress, sizeof progress, platform::SjisText("%d年%d月の%s印刷中..."), ActDate[0], ActDate[1],
-                  szShortName);
+    std::snprintf(progress, sizeof progress, platform::SjisText("%d年%d月の%s印刷中..."), ActDate[0],
+                  ActDate[1], szShortName);
 
     pPrinter = new Printer(this);
     if (!pPrinter->hPrnDC) {

@@ -1,16 +1,16 @@
 // The main window's commands that open the other views: the date dialog, the
 // six-day-cycle window, the day window, and the today's-events window at
 // start-up.
+#include "core/almanac/rokyo_view.h"
 #include "core/almanac/vesoma.h"
+#include "core/settings/status.h"
 #include "desktop/app/app_globals.h"
 #include "desktop/app/info_window.h"
 #include "desktop/app/my_window.h"
 #include "desktop/app/rokyo_window.h"
-#include "desktop/dialogs/set_date_dialog.h"
 #include "desktop/app/vesoma_window.h"
+#include "desktop/dialogs/set_date_dialog.h"
 #include "platform/sjis.h"
-#include "core/settings/status.h"
-#include "core/almanac/rokyo_view.h"
 
 void TMyWindow::CmVesomaDate()
 {

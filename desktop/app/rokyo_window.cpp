@@ -3,14 +3,14 @@
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 
+#include "core/almanac/rokyo_view.h"
 #include "core/almanac/vesoma.h"
+#include "core/settings/status.h"
 #include "desktop/app/screen_cell.h"
 #include "desktop/platform/almanac_font.h"
 #include "desktop/platform/wx_draw_surface.h"
 #include "desktop/platform/wx_text.h"
 #include "desktop/resources/resources.h"
-#include "core/settings/status.h"
-#include "core/almanac/rokyo_view.h"
 
 TRokyoWindow::TRokyoWindow(wxWindow* parent, const char* caption)
 {

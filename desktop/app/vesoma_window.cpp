@@ -3,16 +3,16 @@
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 
+#include "core/almanac/day_view.h"
 #include "core/almanac/vesoma.h"
-#include "desktop/app/screen_cell.h"
 #include "core/events/events.h"
 #include "core/fortune/fortune_file.h"
+#include "core/settings/status.h"
+#include "desktop/app/screen_cell.h"
 #include "desktop/platform/almanac_font.h"
 #include "desktop/platform/wx_draw_surface.h"
 #include "desktop/platform/wx_text.h"
 #include "desktop/resources/resources.h"
-#include "core/settings/status.h"
-#include "core/almanac/day_view.h"
 
 namespace {
 
@@ -25,8 +25,7 @@ wxPoint TVesomaWindow::ptPosition(200, 80);
 
 TVesomaWindow::TVesomaWindow(wxWindow* parent, const char* title)
     : wxFrame(parent, wxID_ANY, platform::WxFromSjis(title), ptPosition, wxSize(420, 200),
-              wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxFRAME_FLOAT_ON_PARENT,
-              "VESOMA:DAY")
+              wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxFRAME_FLOAT_ON_PARENT, "VESOMA:DAY")
 {
     SetIcon(resources::GetIcon("reki"));
     pCanvas = new wxScrolledCanvas(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,

@@ -11,13 +11,13 @@
 #include <wx/textctrl.h>
 #include <wx/xrc/xmlres.h>
 
-#include "desktop/platform/modal_dialog.h"
 #include "core/events/events.h"
-#include "platform/message_box.h"
-#include "platform/sjis.h"
+#include "core/settings/init_info.h"
+#include "desktop/platform/modal_dialog.h"
 #include "desktop/platform/wx_text.h"
 #include "desktop/resources/help.h"
-#include "core/settings/init_info.h"
+#include "platform/message_box.h"
+#include "platform/sjis.h"
 
 using platform::SjisText;
 
@@ -93,8 +93,7 @@ int FirstChecked(wxRadioButton* const (&radios)[N])
 
 }  // namespace
 
-EventEditDialog::EventEditDialog(wxWindow* parent, const char* resourceName, Events* store)
-    : events(store)
+EventEditDialog::EventEditDialog(wxWindow* parent, const char* resourceName, Events* store) : events(store)
 {
     if (!wxXmlResource::Get()->LoadDialog(this, parent, resourceName))
         return;
@@ -116,12 +115,17 @@ EventEditDialog::EventEditDialog(wxWindow* parent, const char* resourceName, Eve
     if (!IsLoaded())
         return;
 
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CmOk(); }, wxID_OK);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { CmOk(); }, wxID_OK);
     // Esc and the close box arrive as this button too.
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CmCancel(); }, wxID_CANCEL);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CmEventNext(); }, kNext);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CmEventHelp(); }, kHelp);
-    Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { CmCheckWeek(); }, kWeekCheck);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { CmCancel(); }, wxID_CANCEL);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { CmEventNext(); }, kNext);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { CmEventHelp(); }, kHelp);
+    Bind(
+        wxEVT_CHECKBOX, [this](wxCommandEvent&) { CmCheckWeek(); }, kWeekCheck);
     Bind(
         wxEVT_RADIOBUTTON, [this](wxCommandEvent& e) { CmNumGroup(static_cast<unsigned>(e.GetId())); },
         kFirstNumRadio, kFirstNumRadio + 5);

@@ -44,22 +44,22 @@ public:
     int CheckWeek(int* out);
 
     Events* events = nullptr;
-    int nNumCode = 0;     // ordinal * 32 of the chosen ordinal radio
-    int nDayOfWeek = 0;   // 0-6 of the chosen weekday radio
-    int bWeekMode = 0;    // "曜日を指定" is checked
+    int nNumCode = 0;    // ordinal * 32 of the chosen ordinal radio
+    int nDayOfWeek = 0;  // 0-6 of the chosen weekday radio
+    int bWeekMode = 0;   // "曜日を指定" is checked
     int bNumChosen = 0;
     int bDayChosen = 0;
     int bRefused = 0;
     int bWeekTextBuilt = 0;  // the rule text was built from the radios since set-up
 
-    wxTextCtrl* pYear = nullptr;      // 326
-    wxTextCtrl* pMonth = nullptr;     // 327
-    wxTextCtrl* pDay = nullptr;       // 328
-    wxTextCtrl* pWeekText = nullptr;  // 787
-    wxTextCtrl* pName = nullptr;      // 788
-    wxRadioButton* pDayRadio[7] = {};  // 802-808, 日曜-土曜
-    wxRadioButton* pNumRadio[6] = {};  // 817-822, 毎週, 第１-第５
-    wxCheckBox* pWeekCheck = nullptr;  // 792
+    wxTextCtrl* pYear = nullptr;        // 326
+    wxTextCtrl* pMonth = nullptr;       // 327
+    wxTextCtrl* pDay = nullptr;         // 328
+    wxTextCtrl* pWeekText = nullptr;    // 787
+    wxTextCtrl* pName = nullptr;        // 788
+    wxRadioButton* pDayRadio[7] = {};   // 802-808, 日曜-土曜
+    wxRadioButton* pNumRadio[6] = {};   // 817-822, 毎週, 第１-第５
+    wxCheckBox* pWeekCheck = nullptr;   // 792
     wxStaticBox* pWeekGroup = nullptr;  // 800
     wxStaticBox* pNumGroup = nullptr;   // 816
     wxStaticBox* pDayGroup = nullptr;   // 801

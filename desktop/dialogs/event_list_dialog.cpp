@@ -6,14 +6,14 @@
 #include <wx/listbox.h>
 #include <wx/xrc/xmlres.h>
 
+#include "core/events/events.h"
+#include "core/settings/init_info.h"
 #include "desktop/dialogs/event_edit_dialog.h"
 #include "desktop/platform/modal_dialog.h"
-#include "core/events/events.h"
-#include "platform/message_box.h"
-#include "platform/sjis.h"
 #include "desktop/platform/wx_text.h"
 #include "desktop/resources/help.h"
-#include "core/settings/init_info.h"
+#include "platform/message_box.h"
+#include "platform/sjis.h"
 
 using platform::SjisText;
 
@@ -37,8 +37,7 @@ public:
 
 }  // namespace
 
-EventListDialog::EventListDialog(wxWindow* parent, const char* resourceName, Events* store)
-    : events(store)
+EventListDialog::EventListDialog(wxWindow* parent, const char* resourceName, Events* store) : events(store)
 {
     if (!wxXmlResource::Get()->LoadDialog(this, parent, resourceName))
         return;
@@ -47,13 +46,19 @@ EventListDialog::EventListDialog(wxWindow* parent, const char* resourceName, Eve
     if (pList == nullptr || events == nullptr)
         return;
 
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CmOk(); }, wxID_OK);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { CmOk(); }, wxID_OK);
     // Esc and the close box arrive as this button too.
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CmCancel(); }, wxID_CANCEL);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CmEventAdd(); }, kAdd);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CmEventEdit(); }, kEdit);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CmEventDelete(); }, kDelete);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CmEventHelp(); }, kHelp);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { CmCancel(); }, wxID_CANCEL);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { CmEventAdd(); }, kAdd);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { CmEventEdit(); }, kEdit);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { CmEventDelete(); }, kDelete);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { CmEventHelp(); }, kHelp);
     Bind(wxEVT_UPDATE_UI, &EventListDialog::CmEventEditEnable, this, kEdit);
     Bind(wxEVT_UPDATE_UI, &EventListDialog::CmEventEditEnable, this, kDelete);
     SetupWindow();

@@ -38,9 +38,9 @@ public:
 
     Events* events = nullptr;
     wxListBox* pList = nullptr;  // 776
-    int bModified = 0;    // the list differs from the store as it was at opening
-    int nListed = 0;      // store records appended to the list so far
-    int nOpenCount = 0;   // the store's record count at opening
+    int bModified = 0;           // the list differs from the store as it was at opening
+    int nListed = 0;             // store records appended to the list so far
+    int nOpenCount = 0;          // the store's record count at opening
 
 private:
     void InsertSorted(const char* line);

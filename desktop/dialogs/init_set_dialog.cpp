@@ -1,17 +1,17 @@
 #include "desktop/dialogs/init_set_dialog.h"
 
-#include "platform/message_box.h"
-#include "platform/sjis.h"
-#include "desktop/platform/modal_dialog.h"
-#include "desktop/platform/wx_text.h"
-#include "desktop/resources/help.h"
+#include <cstring>
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/textctrl.h>
 #include <wx/xrc/xmlres.h>
 
-#include <cstring>
+#include "desktop/platform/modal_dialog.h"
+#include "desktop/platform/wx_text.h"
+#include "desktop/resources/help.h"
+#include "platform/message_box.h"
+#include "platform/sjis.h"
 
 namespace {
 
@@ -31,7 +31,8 @@ TInitSetDialog::TInitSetDialog(wxWindow* parent, const char* resourceName)
         pCheck[i] = dynamic_cast<wxCheckBox*>(FindWindow(kFirstCheck + i));
     if (pCheck[1])
         pCheck[1]->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { HandleCheckMsg(); });
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { HandleHelpMsg(); }, kHelpButton);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { HandleHelpMsg(); }, kHelpButton);
 }
 
 wxCheckBox* TInitSetDialog::Check(int id) const

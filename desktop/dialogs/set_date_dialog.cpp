@@ -7,13 +7,13 @@
 #include <wx/textctrl.h>
 #include <wx/xrc/xmlres.h>
 
-#include "desktop/dialogs/arrow_pair.h"
 #include "core/calendar/date_arith.h"
+#include "core/calendar/date_steps.h"
+#include "desktop/dialogs/arrow_pair.h"
 #include "desktop/platform/modal_dialog.h"
+#include "desktop/platform/wx_text.h"
 #include "platform/message_box.h"
 #include "platform/sjis.h"
-#include "desktop/platform/wx_text.h"
-#include "core/calendar/date_steps.h"
 
 namespace {
 
@@ -41,14 +41,22 @@ SetDateDialog::SetDateDialog(wxWindow* parent, const char* title, int* date) : p
         return;
     for (int i = 0; i < 3; ++i)
         pEdit[i]->SetMaxLength(static_cast<unsigned long>(kFieldChars[i]));
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CmOk(); }, wxID_OK);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CmCancel(); }, wxID_CANCEL);
-    Bind(wxEVT_SPIN_UP, [this](wxSpinEvent&) { HandleYearUp(); }, kSpinIds[0]);
-    Bind(wxEVT_SPIN_DOWN, [this](wxSpinEvent&) { HandleYearDown(); }, kSpinIds[0]);
-    Bind(wxEVT_SPIN_UP, [this](wxSpinEvent&) { HandleMonUp(); }, kSpinIds[1]);
-    Bind(wxEVT_SPIN_DOWN, [this](wxSpinEvent&) { HandleMonDown(); }, kSpinIds[1]);
-    Bind(wxEVT_SPIN_UP, [this](wxSpinEvent&) { HandleDayUp(); }, kSpinIds[2]);
-    Bind(wxEVT_SPIN_DOWN, [this](wxSpinEvent&) { HandleDayDown(); }, kSpinIds[2]);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { CmOk(); }, wxID_OK);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { CmCancel(); }, wxID_CANCEL);
+    Bind(
+        wxEVT_SPIN_UP, [this](wxSpinEvent&) { HandleYearUp(); }, kSpinIds[0]);
+    Bind(
+        wxEVT_SPIN_DOWN, [this](wxSpinEvent&) { HandleYearDown(); }, kSpinIds[0]);
+    Bind(
+        wxEVT_SPIN_UP, [this](wxSpinEvent&) { HandleMonUp(); }, kSpinIds[1]);
+    Bind(
+        wxEVT_SPIN_DOWN, [this](wxSpinEvent&) { HandleMonDown(); }, kSpinIds[1]);
+    Bind(
+        wxEVT_SPIN_UP, [this](wxSpinEvent&) { HandleDayUp(); }, kSpinIds[2]);
+    Bind(
+        wxEVT_SPIN_DOWN, [this](wxSpinEvent&) { HandleDayDown(); }, kSpinIds[2]);
     SetupWindow();
 }
 

@@ -32,8 +32,8 @@ public:
     void HandleDayUp();
     void HandleDayDown();
 
-    wxTextCtrl* pEdit[3] = {};    // year 326, month 327, day 328
-    ArrowPair* pSpin[3] = {};     // their arrows 320, 321, 322
+    wxTextCtrl* pEdit[3] = {};  // year 326, month 327, day 328
+    ArrowPair* pSpin[3] = {};   // their arrows 320, 321, 322
     char szCaption[32] = {};
     int* pDate = nullptr;
 

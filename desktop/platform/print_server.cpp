@@ -1,8 +1,7 @@
 #include "desktop/platform/print_server.h"
 
-#include <sys/socket.h>
-
 #include <cups/cups.h>
+#include <sys/socket.h>
 
 namespace platform {
 

@@ -32,7 +32,8 @@ wxImage Render(const wxFont& font, const wxColour& colour, const wxString& text)
     }
     const wxImage mask = coverage.ConvertToImage();
     wxImage picture(mask.GetWidth(), mask.GetHeight());
-    picture.SetRGB(wxRect(0, 0, mask.GetWidth(), mask.GetHeight()), colour.Red(), colour.Green(), colour.Blue());
+    picture.SetRGB(wxRect(0, 0, mask.GetWidth(), mask.GetHeight()), colour.Red(), colour.Green(),
+                   colour.Blue());
     picture.InitAlpha();
     const unsigned char* rgb = mask.GetData();
     unsigned char* alpha = picture.GetAlpha();

@@ -5,8 +5,8 @@
 #include <wx/dc.h>
 #include <wx/graphics.h>
 
-#include "platform/draw_surface.h"
 #include "desktop/platform/text_image_cache.h"
+#include "platform/draw_surface.h"
 
 namespace platform {
 

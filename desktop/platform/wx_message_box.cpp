@@ -2,8 +2,8 @@
 
 #include <wx/msgdlg.h>
 
-#include "platform/message_box.h"
 #include "desktop/platform/wx_text.h"
+#include "platform/message_box.h"
 
 namespace platform {
 
@@ -12,10 +12,14 @@ namespace {
 long StyleOf(MbButtons buttons)
 {
     switch (buttons) {
-    case MbButtons::OkCancel: return wxOK | wxCANCEL;
-    case MbButtons::YesNo: return wxYES_NO;
-    case MbButtons::YesNoCancel: return wxYES_NO | wxCANCEL;
-    case MbButtons::Ok: break;
+    case MbButtons::OkCancel:
+        return wxOK | wxCANCEL;
+    case MbButtons::YesNo:
+        return wxYES_NO;
+    case MbButtons::YesNoCancel:
+        return wxYES_NO | wxCANCEL;
+    case MbButtons::Ok:
+        break;
     }
     return wxOK;
 }
@@ -23,11 +27,16 @@ long StyleOf(MbButtons buttons)
 long StyleOf(MbIcon icon)
 {
     switch (icon) {
-    case MbIcon::Stop: return wxICON_ERROR;
-    case MbIcon::Exclamation: return wxICON_EXCLAMATION;
-    case MbIcon::Question: return wxICON_QUESTION;
-    case MbIcon::Information: return wxICON_INFORMATION;
-    case MbIcon::None: break;
+    case MbIcon::Stop:
+        return wxICON_ERROR;
+    case MbIcon::Exclamation:
+        return wxICON_EXCLAMATION;
+    case MbIcon::Question:
+        return wxICON_QUESTION;
+    case MbIcon::Information:
+        return wxICON_INFORMATION;
+    case MbIcon::None:
+        break;
     }
     return wxICON_NONE;
 }
@@ -35,10 +44,14 @@ long StyleOf(MbIcon icon)
 MbResult ResultOf(int answer)
 {
     switch (answer) {
-    case wxYES: return MbResult::Yes;
-    case wxNO: return MbResult::No;
-    case wxCANCEL: return MbResult::Cancel;
-    default: return MbResult::Ok;
+    case wxYES:
+        return MbResult::Yes;
+    case wxNO:
+        return MbResult::No;
+    case wxCANCEL:
+        return MbResult::Cancel;
+    default:
+        return MbResult::Ok;
     }
 }
 

@@ -119,7 +119,8 @@ bool IsUserInput(const wxEvent& event)
 {
     const wxEventType type = event.GetEventType();
     return event.IsCommandEvent() || type == wxEVT_CLOSE_WINDOW ||
-           dynamic_cast<const wxMouseEvent*>(&event) != nullptr || dynamic_cast<const wxKeyEvent*>(&event) != nullptr ||
+           dynamic_cast<const wxMouseEvent*>(&event) != nullptr ||
+           dynamic_cast<const wxKeyEvent*>(&event) != nullptr ||
            dynamic_cast<const wxScrollWinEvent*>(&event) != nullptr;
 }
 
@@ -223,7 +224,8 @@ GtkPrintOperation* Printer::RunningJob()
 {
     if (!hPrnDC)
         return nullptr;
-    auto* native = static_cast<wxGtkPrintNativeData*>(hPrnDC->GetPrintDialogData().GetPrintData().GetNativeData());
+    auto* native =
+        static_cast<wxGtkPrintNativeData*>(hPrnDC->GetPrintDialogData().GetPrintData().GetNativeData());
     return native != nullptr ? native->GetPrintJob() : nullptr;
 }
 

@@ -15,8 +15,8 @@
 #include <wx/event.h>
 #include <wx/window.h>
 
-#include "platform/draw_surface.h"
 #include "desktop/platform/print_server.h"
+#include "platform/draw_surface.h"
 
 class wxPrinter;
 class PrinterPage;

@@ -1,12 +1,12 @@
 #include "desktop/resources/help.h"
 
-#include "core/settings/string_table.h"
+#include <strings.h>
 
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpfrm.h>
 #include <wx/html/helpwnd.h>
 
-#include <strings.h>
+#include "core/settings/string_table.h"
 
 namespace resources {
 

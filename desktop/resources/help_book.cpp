@@ -1,10 +1,10 @@
 #include "desktop/resources/help_book.h"
 
+#include <cstddef>
+
 #include <wx/filesys.h>
 #include <wx/fs_arc.h>
 #include <wx/fs_mem.h>
-
-#include <cstddef>
 
 // Generated from help/ at build time.
 extern const unsigned char kHelpBookData[];

@@ -19,15 +19,15 @@
 #include <wx/textctrl.h>
 
 #include "core/almanac/vesoma.h"
+#include "core/events/events.h"
 #include "desktop/app/app_globals.h"
 #include "desktop/app/main_frame.h"
 #include "desktop/app/my_window.h"
-#include "tests/support/app_fixture.h"
 #include "desktop/dialogs/event_edit_dialog.h"
 #include "desktop/dialogs/event_list_dialog.h"
-#include "core/events/events.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
+#include "tests/support/app_fixture.h"
 
 namespace {
 
@@ -56,7 +56,8 @@ template <class Control>
 void Click(Control* control, bool value = true)
 {
     control->SetValue(value);
-    wxCommandEvent event(std::is_same_v<Control, wxCheckBox> ? wxEVT_CHECKBOX : wxEVT_RADIOBUTTON, control->GetId());
+    wxCommandEvent event(std::is_same_v<Control, wxCheckBox> ? wxEVT_CHECKBOX : wxEVT_RADIOBUTTON,
+                         control->GetId());
     event.SetInt(value ? 1 : 0);
     control->GetEventHandler()->ProcessEvent(event);
 }
@@ -101,7 +102,8 @@ Lines Answering(MbResult answer, const std::function<void()>& act)
     act();
     Lines boxes;
     for (const platform::MessageBoxRequest& box : recorder.shown)
-        boxes.push_back(Box(platform::ToUtf8(box.caption), platform::ToUtf8(box.text), box.buttons, box.icon));
+        boxes.push_back(
+            Box(platform::ToUtf8(box.caption), platform::ToUtf8(box.text), box.buttons, box.icon));
     return boxes;
 }
 
@@ -194,12 +196,29 @@ TEST_F(EventDialogTest, BothDialogsOpenAtTheirPlaceWithTheirControlsInTabOrder)
     EXPECT_EQ(editor.GetClientSize(), editor.ConvertDialogToPixels(wxSize(265, 120)));
     EXPECT_EQ(list.GetClientSize(), list.ConvertDialogToPixels(wxSize(265, 113)));
     // 5100 and 5101 are OK and Cancel.
-    EXPECT_EQ(Controls(editor),
-              (Lines{"327 60,8", "328 89,8", "788 52,26", "326 18,8", "787 155,8", "5101 取消 76,44",
-                     "5100 了解 26,44", "771 ヘルプ 136,44", "793 次を登録 216,44", "792 曜日を指定 205,8",
-                     "817 毎週 25,82", "818 第１ 25,92", "819 第２ 25,102", "820 第３ 60,82", "821 第４ 60,92",
-                     "822 第５ 60,102", "802 日曜 105,82", "803 月曜 105,92", "804 火曜 105,102",
-                     "805 水曜 140,82", "806 木曜 140,92", "807 金曜 140,102", "808 土曜 175,82"}));
+    EXPECT_EQ(Controls(editor), (Lines{"327 60,8",
+                                       "328 89,8",
+                                       "788 52,26",
+                                       "326 18,8",
+                                       "787 155,8",
+                                       "5101 取消 76,44",
+                                       "5100 了解 26,44",
+                                       "771 ヘルプ 136,44",
+                                       "793 次を登録 216,44",
+                                       "792 曜日を指定 205,8",
+                                       "817 毎週 25,82",
+                                       "818 第１ 25,92",
+                                       "819 第２ 25,102",
+                                       "820 第３ 60,82",
+                                       "821 第４ 60,92",
+                                       "822 第５ 60,102",
+                                       "802 日曜 105,82",
+                                       "803 月曜 105,92",
+                                       "804 火曜 105,102",
+                                       "805 水曜 140,82",
+                                       "806 木曜 140,92",
+                                       "807 金曜 140,102",
+                                       "808 土曜 175,82"}));
     EXPECT_EQ(editor.pWeekGroup->GetLabel().utf8_string(), " 曜日指定 ");
     EXPECT_EQ(Controls(list), (Lines{"776 12,14", "5100 了解 10,90", "5101 取消 56,90", "769 追加... 110,90",
                                      "770 変更... 145,90", "772 削除 180,90", "771 ヘルプ 220,90"}));
@@ -216,9 +235,10 @@ TEST_F(EventDialogTest, OkRegistersADateOrAWeekdayRule)
         int weekday;
         const char* line;
     };
-    for (const Case& c : {Case{"", "25", -1, -1, "****/12/25,Ｘ"}, Case{"", "", 2, 2, "****/12/第２火曜日,Ｘ"},
-                          // The typed day gives way to the rule.
-                          Case{"2001", "15", 0, 5, "2001/12/毎週金曜日,Ｘ"}}) {
+    for (const Case& c :
+         {Case{"", "25", -1, -1, "****/12/25,Ｘ"}, Case{"", "", 2, 2, "****/12/第２火曜日,Ｘ"},
+          // The typed day gives way to the rule.
+          Case{"2001", "15", 0, 5, "2001/12/毎週金曜日,Ｘ"}}) {
         SCOPED_TRACE(c.line);
         LoadStore({});
         EventEditDialog dialog(owner, "EventEditBox", &Evs);
@@ -257,7 +277,8 @@ TEST_F(EventDialogTest, EditingARuleFillsTheFieldsAndRadioChangesRewriteIt)
     EventEditDialog dialog(owner, "EventEditBox", &Evs);
     EXPECT_EQ(Evs.bEdit, 0);
     EXPECT_EQ(Fields(dialog), (Lines{"****", "**", "", "第２火曜日", "定例会"}));
-    EXPECT_TRUE(dialog.pWeekCheck->GetValue() && dialog.pNumRadio[2]->GetValue() && dialog.pDayRadio[2]->GetValue());
+    EXPECT_TRUE(dialog.pWeekCheck->GetValue() && dialog.pNumRadio[2]->GetValue() &&
+                dialog.pDayRadio[2]->GetValue());
     EXPECT_TRUE(dialog.pWeekText->IsEnabled());
     EXPECT_FALSE(dialog.pNextButton->IsEnabled()) << "a changed record replaces one line";
     Click(dialog.pDayRadio[3]);
@@ -278,9 +299,10 @@ TEST_F(EventDialogTest, RefusedEntriesKeepTheDialogOpenWithTheirFields)
     };
     EventEditDialog dialog(owner, "EventEditBox", &Evs);
     dialog.SetReturnCode(0);
-    for (const Case& c : {Case{"32", "会議", &EventEditDialog::CmOk, "日付が不正です。"},
-                          Case{"31", "", &EventEditDialog::CmOk, "イベント名がありません。"},
-                          Case{"31", "会議,打合せ", &EventEditDialog::CmEventNext, "イベント名に「,」は使えません。"}}) {
+    for (const Case& c :
+         {Case{"32", "会議", &EventEditDialog::CmOk, "日付が不正です。"},
+          Case{"31", "", &EventEditDialog::CmOk, "イベント名がありません。"},
+          Case{"31", "会議,打合せ", &EventEditDialog::CmEventNext, "イベント名に「,」は使えません。"}}) {
         SCOPED_TRACE(c.message);
         Type({{dialog.pMonth, "5"}, {dialog.pDay, c.day}, {dialog.pName, c.name}});
         const Lines typed = Fields(dialog);
@@ -300,7 +322,8 @@ TEST_F(EventDialogTest, RefusedEntriesKeepTheDialogOpenWithTheirFields)
 TEST_F(EventDialogTest, NextRegistersEachCutNameUntilCancelAndUntouchedFieldsRegisterNothing)
 {
     const std::string ascii(62, 'a');
-    const std::string wide = "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほま";  // 31 characters
+    const std::string wide =
+        "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほま";  // 31 characters
     LoadStore({"2001/ 5/ 3,憲法記念日"});
     EventEditDialog dialog(owner, "EventEditBox", &Evs);
     dialog.CmEventNext();  // nothing typed yet
@@ -319,7 +342,8 @@ TEST_F(EventDialogTest, NextRegistersEachCutNameUntilCancelAndUntouchedFieldsReg
     LoadStore({"2001/ 5/ 3,憲法記念日"});
     EventEditDialog untouched(owner, "EventEditBox", &Evs);
     untouched.CmOk();
-    EXPECT_EQ((Ints{untouched.GetReturnCode(), Events::nCount, Evs.bChanged, Evs.bModify}), (Ints{1, 1, 0, 0}));
+    EXPECT_EQ((Ints{untouched.GetReturnCode(), Events::nCount, Evs.bChanged, Evs.bModify}),
+              (Ints{1, 1, 0, 0}));
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -354,7 +378,8 @@ TEST_F(EventDialogTest, ChangeAndDeleteInTheListRebuildTheStoreOnOkAndAreDropped
         list.pList->SetSelection(3);  // 1996/ 5/ 3,B
         WhenEditorOpens([](EventEditDialog& editor) { editor.CmOk(); });
         list.CmEventEdit();
-        EXPECT_EQ((Ints{Events::nCount, list.bModified}), (Ints{4, 0})) << "an untouched date registers nothing";
+        EXPECT_EQ((Ints{Events::nCount, list.bModified}), (Ints{4, 0}))
+            << "an untouched date registers nothing";
         WhenEditorOpens([](EventEditDialog& editor) {
             EXPECT_EQ(Fields(editor), (Lines{"1996", " 5", " 3", "", "B"}));
             Type({{editor.pDay, "4"}});
@@ -368,7 +393,8 @@ TEST_F(EventDialogTest, ChangeAndDeleteInTheListRebuildTheStoreOnOkAndAreDropped
         Answering(MbResult::No, [&] { list.CmEventDelete(); });
         EXPECT_EQ(ListLines(list), changed) << "No keeps the line";
         EXPECT_EQ(Answering(MbResult::Yes, [&] { list.CmEventDelete(); }),
-                  Lines{Box("イベント削除", "****/12/25,あ\n－ 削除しますか？", MbButtons::YesNo, MbIcon::Question)});
+                  Lines{Box("イベント削除", "****/12/25,あ\n－ 削除しますか？", MbButtons::YesNo,
+                            MbIcon::Question)});
         const Lines kept = {"****/**/第２火曜日,C", "****/12/25,Ａ", "1996/ 5/ 4,B"};
         EXPECT_EQ(ListLines(list), kept);
         EXPECT_EQ(Events::nCount, 5) << "deleting touches only the list";

@@ -18,15 +18,15 @@
 #include <wx/toolbar.h>
 
 #include "core/almanac/vesoma.h"
+#include "core/events/events.h"
+#include "core/settings/init_info.h"
+#include "core/settings/status.h"
 #include "desktop/app/app_globals.h"
 #include "desktop/app/main_frame.h"
 #include "desktop/app/my_window.h"
-#include "tests/support/app_fixture.h"
-#include "core/events/events.h"
-#include "platform/sjis.h"
 #include "desktop/platform/wx_text.h"
-#include "core/settings/init_info.h"
-#include "core/settings/status.h"
+#include "platform/sjis.h"
+#include "tests/support/app_fixture.h"
 
 namespace {
 
@@ -81,7 +81,8 @@ TEST_F(StartUpTest, WithoutProfileTakesDefaultsAndWritesNothing)
 {
     TMainFrame* frame = StartProgram();
     EXPECT_STREQ(frame->Client()->szEventFile, "VESOMA.CAL");
-    EXPECT_EQ(std::make_tuple(CStatus::EventInfo, CStatus::TableType, CStatus::UnseiDisp), std::make_tuple(1, 1, 1));
+    EXPECT_EQ(std::make_tuple(CStatus::EventInfo, CStatus::TableType, CStatus::UnseiDisp),
+              std::make_tuple(1, 1, 1));
     EXPECT_EQ(ShownDate(), (std::vector<int>{2001, 5, 20}));
     EXPECT_EQ(frame->Client()->Today[3], 3 * 32 + 0);  // the third Sunday
     EXPECT_EQ(frame->GetTitle().utf8_string(), "Ｑｕｅｌｏｎの運勢暦");
@@ -148,7 +149,8 @@ TEST_F(FrameTest, CommandsWithAHandlerAreEnabledAndTheToolBarGivesHints)
 
     toolBar->OnMouseEnter(513);
     EXPECT_EQ(sb->GetStatusText().utf8_string(), "翌月の運勢暦を開きます");
-    for (const auto& [id, hint] : {std::pair<int, std::string>{1023, "バージョン情報ダイアログボックスを開きます"}, {769, ""}}) {
+    for (const auto& [id, hint] :
+         {std::pair<int, std::string>{1023, "バージョン情報ダイアログボックスを開きます"}, {769, ""}}) {
         wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, id);
         highlight.SetEventObject(frame);
         frame->GetEventHandler()->ProcessEvent(highlight);
@@ -222,10 +224,13 @@ TEST_F(MonthTest, OnlyClicksOnDayLinesSelectADay)
     RenderMonth(window);
     const int h = window->nCharHeight;
     bool dayWindowAsked = false;
-    frame->Bind(wxEVT_MENU, [&dayWindowAsked](wxCommandEvent& event) {
-        dayWindowAsked = true;
-        event.Skip();
-    }, 517);
+    frame->Bind(
+        wxEVT_MENU,
+        [&dayWindowAsked](wxCommandEvent& event) {
+            dayWindowAsked = true;
+            event.Skip();
+        },
+        517);
 
     for (const int y : {0, 1 * h + 1, 30 * h + 1}) {
         Click(window, y);

@@ -1,7 +1,7 @@
 // The built-in resources as the frame and the dialogs get them.
 #include "desktop/resources/resources.h"
 
-#include "desktop/resources/help.h"
+#include <string>
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -9,11 +9,14 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
-#include <string>
+#include "desktop/resources/help.h"
 
 namespace {
 
-std::string Utf8(const wxString& text) { return std::string(text.utf8_str()); }
+std::string Utf8(const wxString& text)
+{
+    return std::string(text.utf8_str());
+}
 
 TEST(ResourcesTest, TheMenuHasEveryItemShortcutSeparatorAndHint)
 {
@@ -33,19 +36,20 @@ TEST(ResourcesTest, TheMenuHasEveryItemShortcutSeparatorAndHint)
         }
     }
     delete bar;
-    EXPECT_EQ(text, "[ファイル(&F)]\n48:印刷(&P)...|印刷します\n49:プリンタ設定...\n-\n63:運勢暦の終了(&X)\n"
-                    "[暦(&C)]\n"
-                    "513:翌　月\tShift+Down|翌月の運勢暦を開きます\n"
-                    "514:前　月\tShift+Up|前月の運勢暦を開きます\n"
-                    "515:指定月|指定した月の運勢暦を開きます\n-\n"
-                    "516:六曜暦|六曜暦を開きます\n-\n"
-                    "517:日の暦と運勢|今日または選択された日の運勢を開きます\n"
-                    "[オプション(&O)]\n"
-                    "769:設　定(&S)...\n-\n776:イベントの一覧...\n777:イベントの登録...\n778:イベントの保存\n-\n"
-                    "785:書     体...\n"
-                    "[ヘルプ(&H)]\n"
-                    "992:運勢暦の使用法\n997:ヘルプの使用法\n-\n"
-                    "1023:バージョン情報...|バージョン情報ダイアログボックスを開きます\n");
+    EXPECT_EQ(text,
+              "[ファイル(&F)]\n48:印刷(&P)...|印刷します\n49:プリンタ設定...\n-\n63:運勢暦の終了(&X)\n"
+              "[暦(&C)]\n"
+              "513:翌　月\tShift+Down|翌月の運勢暦を開きます\n"
+              "514:前　月\tShift+Up|前月の運勢暦を開きます\n"
+              "515:指定月|指定した月の運勢暦を開きます\n-\n"
+              "516:六曜暦|六曜暦を開きます\n-\n"
+              "517:日の暦と運勢|今日または選択された日の運勢を開きます\n"
+              "[オプション(&O)]\n"
+              "769:設　定(&S)...\n-\n776:イベントの一覧...\n777:イベントの登録...\n778:イベントの保存\n-\n"
+              "785:書     体...\n"
+              "[ヘルプ(&H)]\n"
+              "992:運勢暦の使用法\n997:ヘルプの使用法\n-\n"
+              "1023:バージョン情報...|バージョン情報ダイアログボックスを開きます\n");
 }
 
 TEST(ResourcesTest, EveryToolButtonAndIconHasItsPicture)
@@ -90,7 +94,10 @@ wxHtmlWindow* OpenHelpPage()
     }
     return nullptr;
 }
-std::string OpenedPage() { return OpenHelpPage() ? Utf8(OpenHelpPage()->GetOpenedPage().AfterLast(':')) : ""; }
+std::string OpenedPage()
+{
+    return OpenHelpPage() ? Utf8(OpenHelpPage()->GetOpenedPage().AfterLast(':')) : "";
+}
 
 TEST(HelpTest, EachContextOpensItsPageAndQuitClosesTheViewer)
 {

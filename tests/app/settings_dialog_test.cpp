@@ -1,14 +1,11 @@
 // The settings dialog on its resource: what it shows from the transfer
 // record, what it gives back, and the settings command around it.
-#include "desktop/dialogs/init_set_dialog.h"
-
-#include "tests/core/event_files.h"
-#include "tests/support/app_fixture.h"
-#include "platform/sjis.h"
-#include "desktop/platform/wx_text.h"
-#include "desktop/resources/help.h"
-#include "core/settings/init_info.h"
-#include "core/settings/status.h"
+#include <array>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -17,12 +14,14 @@
 #include <wx/html/helpfrm.h>
 #include <wx/textctrl.h>
 
-#include <array>
-#include <chrono>
-#include <cstring>
-#include <filesystem>
-#include <string>
-#include <vector>
+#include "core/settings/init_info.h"
+#include "core/settings/status.h"
+#include "desktop/dialogs/init_set_dialog.h"
+#include "desktop/platform/wx_text.h"
+#include "desktop/resources/help.h"
+#include "platform/sjis.h"
+#include "tests/core/event_files.h"
+#include "tests/support/app_fixture.h"
 
 namespace {
 
@@ -39,7 +38,10 @@ void Click(wxWindow* control)
 }
 
 // EventInfo, Table and Unsei as the program holds them.
-std::array<int, 3> Flags() { return {CStatus::EventInfo, CStatus::TableType, CStatus::UnseiDisp}; }
+std::array<int, 3> Flags()
+{
+    return {CStatus::EventInfo, CStatus::TableType, CStatus::UnseiDisp};
+}
 
 class SettingsDialogTest : public AppTest {
 protected:
@@ -72,8 +74,8 @@ protected:
     }
     std::array<bool, 4> Checks() const  // 520-523
     {
-        return {dialog->Check(520)->GetValue(), dialog->Check(521)->GetValue(), dialog->Check(522)->GetValue(),
-                dialog->Check(523)->GetValue()};
+        return {dialog->Check(520)->GetValue(), dialog->Check(521)->GetValue(),
+                dialog->Check(522)->GetValue(), dialog->Check(523)->GetValue()};
     }
 
     // Runs command 769 while the test plays the user on the dialog: a new
@@ -112,13 +114,15 @@ TEST_F(SettingsDialogTest, OpensAtItsPlaceInTheOwnerWithItsLabelsAndHelp)
             if (wxWindow* control = d.FindWindow(id))
                 labels += "|" + platform::SjisFromWx(control->GetLabel());
         }
-        EXPECT_EQ(labels, platform::SjisText("設定|当日のイベントを表示|旧暦十二直を表示|その他の暦註を表示|運勢を表示|"
-                                             "了解|取消|ヘルプ"));
+        EXPECT_EQ(labels, platform::SjisText(
+                              "設定|当日のイベントを表示|旧暦十二直を表示|その他の暦註を表示|運勢を表示|"
+                              "了解|取消|ヘルプ"));
         Click(d.FindWindow(771));
         bool settingsPage = false;
         for (wxWindow* window : wxTopLevelWindows) {
             if (auto* help = dynamic_cast<wxHtmlHelpFrame*>(window))
-                settingsPage = help->GetHelpWindow()->GetHtmlWindow()->GetOpenedPage().EndsWith("settings.html");
+                settingsPage =
+                    help->GetHelpWindow()->GetHtmlWindow()->GetOpenedPage().EndsWith("settings.html");
         }
         EXPECT_TRUE(settingsPage);
         resources::QuitHelp();

@@ -11,8 +11,8 @@
 #include <wx/textctrl.h>
 
 #include "desktop/app/app_globals.h"
-#include "desktop/dialogs/arrow_pair.h"
 #include "desktop/app/main_frame.h"
+#include "desktop/dialogs/arrow_pair.h"
 #include "desktop/dialogs/set_date_dialog.h"
 #include "platform/sjis.h"
 #include "tests/app/views_screenshot.h"

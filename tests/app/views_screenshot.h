@@ -38,7 +38,8 @@ protected:
         if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr)
             wxImage::AddHandler(new wxPNGHandler);
         const wxImage image = bitmap.ConvertToImage();
-        EXPECT_TRUE(image.SaveFile((std::filesystem::path(VESOMA_ARTIFACT_DIR) / name).string(), wxBITMAP_TYPE_PNG))
+        EXPECT_TRUE(
+            image.SaveFile((std::filesystem::path(VESOMA_ARTIFACT_DIR) / name).string(), wxBITMAP_TYPE_PNG))
             << name;
         return image;
     }

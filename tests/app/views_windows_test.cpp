@@ -8,6 +8,8 @@
 #include <wx/button.h>
 
 #include "core/almanac/vesoma.h"
+#include "core/fortune/fortune_file.h"
+#include "core/settings/status.h"
 #include "desktop/app/app_globals.h"
 #include "desktop/app/info_window.h"
 #include "desktop/app/main_frame.h"
@@ -15,8 +17,6 @@
 #include "desktop/app/rokyo_window.h"
 #include "desktop/app/screen_cell.h"
 #include "desktop/app/vesoma_window.h"
-#include "core/fortune/fortune_file.h"
-#include "core/settings/status.h"
 #include "tests/app/views_screenshot.h"
 
 namespace {
@@ -57,7 +57,9 @@ TEST_F(RokyoWindowTest, OneWindowInItsColoursThatFollowsTheShownMonth)
 
     // Sundays in red (May 2001 starts on a Tuesday), 仏滅 in magenta.
     const wxImage image = Render(rokyo->GetClientSize(), [rokyo](wxDC& dc) { rokyo->Paint(dc); });
-    EXPECT_GT(CountColour(image, 255, 0, 0, wxRect(2 * rokyo->nCharWidth, 0, 2 * rokyo->nCharWidth, image.GetHeight())), 20);
+    EXPECT_GT(CountColour(image, 255, 0, 0,
+                          wxRect(2 * rokyo->nCharWidth, 0, 2 * rokyo->nCharWidth, image.GetHeight())),
+              20);
     EXPECT_GT(CountColour(image, 255, 0, 255), 20);
     Screenshot(rokyo, "views_rokyo_window.png");
 

@@ -1,11 +1,12 @@
 // The edge between CP932 and the toolkit's strings: what every window title,
 // label and drawn text passes through.
+#include "desktop/platform/wx_text.h"
+
 #include <cstring>
 
 #include <gtest/gtest.h>
 
 #include "platform/sjis.h"
-#include "desktop/platform/wx_text.h"
 
 TEST(WxTextTest, Cp932BecomesTheSameCharacters)
 {

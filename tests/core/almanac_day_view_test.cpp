@@ -1,7 +1,5 @@
 // The day window's body on the character-cell surface: dates, signs, notes,
 // events and the fortune paragraphs in their lines and colours.
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,14 +9,15 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "core/almanac/day_view.h"
 #include "core/almanac/vesoma.h"
-#include "core/vocabulary/vocabulary.h"
 #include "core/fortune/fortune_file.h"
+#include "core/vocabulary/vocabulary.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
-#include "core/almanac/day_view.h"
 #include "tests/core/day_events.h"
 
 namespace {
@@ -94,7 +93,8 @@ protected:
     std::string Heading() const { return SjisText("《運　勢》"); }
 
     const std::string file_ =
-        (std::filesystem::temp_directory_path() / ("vesoma-day-" + std::to_string(getpid()) + ".ums")).string();
+        (std::filesystem::temp_directory_path() / ("vesoma-day-" + std::to_string(getpid()) + ".ums"))
+            .string();
     FUms fortune;
     StoredEvents events;
     Events store;
@@ -108,16 +108,17 @@ TEST_F(DayWindowBody, PlainDayShowsTwoLinesAndThreeParagraphs)
     const DayEntry day = FindDay(2001, IsPlain);
     const DayViewExtent extent = Draw(day);
     char dates[80];
-    std::snprintf(dates, sizeof dates, SjisText("%4d年%2d月%2d日（旧暦   %2d月%2d日"), day.nYear, day.nMonth, day.nDay,
-                  day.nInMonth, day.nInDay);
+    std::snprintf(dates, sizeof dates, SjisText("%4d年%2d月%2d日（旧暦   %2d月%2d日"), day.nYear, day.nMonth,
+                  day.nDay, day.nInMonth, day.nInDay);
     EXPECT_EQ(At(1, 0, 31), dates);
     // The weekday at column 33 covers the right half of the closing bracket.
     EXPECT_EQ(At(33, 0, 6) + At(42, 0, 38),
               std::string(szWeek[(day.nWeekCode % 32) % 7], 2) + SjisText("曜日") + std::string(38, ' '));
-    EXPECT_EQ(At(14, 1, 26), std::string(szTen[day.nKanshi % 10], 2) + std::string(szChi[day.nKanshi % 12], 2) +
-                                  "  " + std::string(szRoki[day.nRoki], 4) + "  " + std::string(szKusei[day.nKusei], 4) +
-                                  "  " + std::string(szShuku[day.nShuku], 2) + SjisText("宿") + "  " +
-                                  std::string(szChoku[day.nChoku], 2));
+    EXPECT_EQ(At(14, 1, 26),
+              std::string(szTen[day.nKanshi % 10], 2) + std::string(szChi[day.nKanshi % 12], 2) + "  " +
+                  std::string(szRoki[day.nRoki], 4) + "  " + std::string(szKusei[day.nKusei], 4) + "  " +
+                  std::string(szShuku[day.nShuku], 2) + SjisText("宿") + "  " +
+                  std::string(szChoku[day.nChoku], 2));
     EXPECT_EQ(surface.ColourAt(14, 1), (Rgb{0, 0, 0}));
     EXPECT_EQ(At(0, 2, 80), std::string(80, ' '));
     EXPECT_EQ(At(2, 3, 10), Heading());

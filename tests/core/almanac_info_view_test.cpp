@@ -1,16 +1,16 @@
 // The today's-events window: its size from the event count and its greeting
 // sentences on the character-cell surface.
-#include <gtest/gtest.h>
-
 #include <array>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "core/almanac/info_view.h"
 #include "core/almanac/vesoma.h"
 #include "core/vocabulary/vocabulary.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
-#include "core/almanac/info_view.h"
 #include "tests/core/day_events.h"
 
 namespace {
@@ -62,7 +62,8 @@ TEST_F(TodaysWindow, GreetsWithTheDateAndOneSentencePerEvent)
 {
     const std::vector<std::string> names{"alpha", "beta", "gamma"};
     EXPECT_EQ(Draw(names), 3);
-    EXPECT_EQ(At(1, 0, 21), std::string(SjisText("2000年 1月 5日 ")) + std::string(szWeek[3], 2) + SjisText("曜日"));
+    EXPECT_EQ(At(1, 0, 21),
+              std::string(SjisText("2000年 1月 5日 ")) + std::string(szWeek[3], 2) + SjisText("曜日"));
     for (int i = 0; i < 3; ++i) {
         const std::string sentence = Sentence(names[i]);
         EXPECT_EQ(At(3, 2 + i, 30), sentence + std::string(30 - sentence.size(), ' ')) << i;
@@ -96,6 +97,7 @@ TEST_F(TodaysWindow, ALongSentenceNeverRunsIntoTheNext)
     // Breaking after the blank of "きょうは " makes this sentence three lines,
     // one more than its byte count says.
     EXPECT_EQ(Draw({std::string(60, 'A'), "next"}), 2);
-    EXPECT_EQ(At(3, 2, 11) + At(3, 3, 46) + At(3, 4, 14), std::string(SjisText("　きょうは ")) + std::string(60, 'A'));
+    EXPECT_EQ(At(3, 2, 11) + At(3, 3, 46) + At(3, 4, 14),
+              std::string(SjisText("　きょうは ")) + std::string(60, 'A'));
     EXPECT_EQ(At(3, 5, static_cast<int>(Sentence("next").size())), Sentence("next"));
 }

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "core/almanac/almanac_notes.h"
-#include "core/almanac/vesoma.h"
 #include "core/almanac/month_tables.h"
+#include "core/almanac/vesoma.h"
 #include "core/vocabulary/vocabulary.h"
 
 namespace {
@@ -142,21 +142,15 @@ TEST(AlmanacNotes, EachRuleOnItsOwnDays)
     struct Case {
         int lunarMonth, lunarDay, solarMonth, sexagenary, bit, expected;
     } cases[] = {
-        {1, 1, 1, 11, 1, 1},  // 三隣亡 on 亥 from 立春
-        {1, 1, 2, 2, 1, 1},   // on 寅 from 啓蟄
-        {1, 1, 12, 6, 1, 1},  // on 午 from 小寒 (12 counts as 0)
-        {1, 1, 1, 6, 1, 0},
-        {1, 1, 4, 16, 2, 1},  // 一粒万倍日 on 辰 from 立夏
-        {1, 1, 1, 14, 3, 1},  // 天赦日: 戊寅 in spring
-        {1, 1, 4, 14, 3, 0},
-        {1, 1, 10, 0, 3, 1},  // 甲子 in winter
-        {7, 27, 1, 1, 4, 1},  // 不成就日
-        {6, 30, 1, 1, 4, 1},
-        {6, 29, 1, 1, 4, 0},
-        {1, 1, 1, 29, 5, 1},  // 癸巳: 天上天一 and 十方暮 together
-        {1, 1, 1, 29, 6, 1},
-        {1, 1, 1, 29, 7, 0},
-        {1, 1, 1, 48, 7, 1},  // 八専
+        {1, 1, 1, 11, 1, 1},                                            // 三隣亡 on 亥 from 立春
+        {1, 1, 2, 2, 1, 1},                                             // on 寅 from 啓蟄
+        {1, 1, 12, 6, 1, 1},                                            // on 午 from 小寒 (12 counts as 0)
+        {1, 1, 1, 6, 1, 0},  {1, 1, 4, 16, 2, 1},                       // 一粒万倍日 on 辰 from 立夏
+        {1, 1, 1, 14, 3, 1},                                            // 天赦日: 戊寅 in spring
+        {1, 1, 4, 14, 3, 0}, {1, 1, 10, 0, 3, 1},                       // 甲子 in winter
+        {7, 27, 1, 1, 4, 1},                                            // 不成就日
+        {6, 30, 1, 1, 4, 1}, {6, 29, 1, 1, 4, 0}, {1, 1, 1, 29, 5, 1},  // 癸巳: 天上天一 and 十方暮 together
+        {1, 1, 1, 29, 6, 1}, {1, 1, 1, 29, 7, 0}, {1, 1, 1, 48, 7, 1},  // 八専
         {1, 1, 1, 47, 7, 0},
     };
     for (const Case& c : cases) {
@@ -171,8 +165,8 @@ TEST(AlmanacNotes, EachRuleOnItsOwnDays)
 
 TEST(Vocabulary, ExactBytesOfTheNames)
 {
-    EXPECT_EQ(std::string(szHolyday[1]).size(), 5u);   // "元日 "
-    EXPECT_EQ(std::string(szHolyday[9]).size(), 6u);   // "海の日", no blank
+    EXPECT_EQ(std::string(szHolyday[1]).size(), 5u);  // "元日 "
+    EXPECT_EQ(std::string(szHolyday[9]).size(), 6u);  // "海の日", no blank
     EXPECT_EQ(std::string(szHolyday[14]).size(), 12u);
     EXPECT_STREQ(szHolyday[7], "");
     EXPECT_STREQ(szUrus[0], "  ");

@@ -1,13 +1,13 @@
 // The six-day-cycle calendar on the character-cell surface.
-#include <gtest/gtest.h>
-
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "core/almanac/rokyo_view.h"
 #include "core/almanac/vesoma.h"
 #include "core/vocabulary/vocabulary.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
-#include "core/almanac/rokyo_view.h"
 
 namespace {
 
@@ -51,7 +51,9 @@ TEST_F(RokyoCalendar, ThirtyOneDaysFromSaturdayFillSixWeekRows)
     for (int day = 1; day <= table.nDays; ++day) {
         const int place = table.nWeek1 + day - 1;
         const int roki = table.Day[day - 1].nRoki;
-        const Rgb expected = roki == 3 ? Rgb{255, 0, 255} : roki == 4 ? Rgb{0, 255, 0} : kBlack;  // 仏滅, 大安
+        const Rgb expected = roki == 3   ? Rgb{255, 0, 255}
+                             : roki == 4 ? Rgb{0, 255, 0}
+                                         : kBlack;  // 仏滅, 大安
         EXPECT_EQ(surface.ColourAt(6 * (place % 7) + 1, 2 * (place / 7) + 2), expected) << day;
         seen |= roki == 3 ? 1 : roki == 4 ? 2 : 0;
     }

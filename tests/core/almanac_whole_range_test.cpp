@@ -1,10 +1,10 @@
 // Every month the almanac can show, 1900-2100, checked against the calendar
 // functions and against itself.
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <map>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/almanac/vesoma.h"
 #include "core/calendar/date_arith.h"

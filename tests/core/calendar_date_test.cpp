@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <tuple>
+
+#include <gtest/gtest.h>
 
 #include "core/calendar/date_arith.h"
 #include "tests/core/message_recorder.h"
@@ -57,9 +57,8 @@ TEST(DateArithmetic, DifferencesCountYearsMonthsAndExactDays)
 TEST(DateArithmetic, DifferenceAgreesWithDayNumbersOverTheRange)
 {
     // Random-ish pairs across the whole range, including both century ends.
-    const int dates[][3] = {{1900, 1, 1},  {1900, 2, 28}, {1900, 3, 1},  {1937, 7, 7},
-                            {1999, 12, 31}, {2000, 2, 29}, {2064, 10, 9}, {2100, 2, 28},
-                            {2100, 3, 1},  {2100, 12, 31}};
+    const int dates[][3] = {{1900, 1, 1},  {1900, 2, 28}, {1900, 3, 1},  {1937, 7, 7}, {1999, 12, 31},
+                            {2000, 2, 29}, {2064, 10, 9}, {2100, 2, 28}, {2100, 3, 1}, {2100, 12, 31}};
     for (const auto& a : dates) {
         for (const auto& b : dates) {
             int diff[3];

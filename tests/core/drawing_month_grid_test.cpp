@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "core/almanac/vesoma.h"
-#include "core/vocabulary/vocabulary.h"
-#include "tests/core/event_files.h"
-#include "platform/cell_surface.h"
 #include "core/settings/status.h"
+#include "core/vocabulary/vocabulary.h"
+#include "platform/cell_surface.h"
+#include "tests/core/event_files.h"
 
 using platform::CellSurface;
 using platform::Rgb;
@@ -60,8 +60,8 @@ TEST_F(MonthGrid, TitleAndEveryFieldInItsColumn)
             std::snprintf(text, sizeof text, " %2d %s  %s%s", d, szWeek[(e.nWeekCode % 32) % 7],
                           szTen[e.nKanshi % 10], szChi[e.nKanshi % 12]);
             EXPECT_EQ(surface.TextAt(0, d + 1, 12), text);
-            std::snprintf(text, sizeof text, "%2d/%2d %s %s %s %s ", e.nInMonth, e.nInDay,
-                          szKusei[e.nKusei], szRoki[e.nRoki], szShuku[e.nShuku], szChoku[e.nChoku]);
+            std::snprintf(text, sizeof text, "%2d/%2d %s %s %s %s ", e.nInMonth, e.nInDay, szKusei[e.nKusei],
+                          szRoki[e.nRoki], szShuku[e.nShuku], szChoku[e.nChoku]);
             EXPECT_EQ(surface.TextAt(56, d + 1, 22), text);
             EXPECT_EQ(e.nEvent, 0);
         }
@@ -131,8 +131,7 @@ TEST_F(MonthGrid, HolidayThenTermThenEventsInCursorOrderAndColours)
         const bool holiday = weekday == 0 || (d >= 3 && d <= 5);
         EXPECT_EQ(surface.ColourAt(4, d + 1), holiday ? red : weekday == 6 ? blue : black);
         const int sixDay = kc.Day[d - 1].nRoki;
-        EXPECT_EQ(surface.ColourAt(67, d + 1),
-                  sixDay == 3 ? magenta : sixDay == 4 ? green : black);
+        EXPECT_EQ(surface.ColourAt(67, d + 1), sixDay == 3 ? magenta : sixDay == 4 ? green : black);
         for (int column : {1, 8, 10, 56, 62, 72, 75})
             EXPECT_EQ(surface.ColourAt(column, d + 1), black) << column;
     }

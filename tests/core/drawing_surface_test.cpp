@@ -1,8 +1,8 @@
 // The character-cell surface and the line breaking every surface shares.
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
@@ -84,17 +84,16 @@ TEST(CellSurface, ColoursStayWithTheirCells)
     EXPECT_EQ(surface.ColourAt(9, 0), (Rgb{0, 0, 0}));
 
     const std::string ansi = surface.RenderAnsi();
-    EXPECT_EQ(ansi,
-              "\x1b[48;2;255;255;255m\x1b[38;2;0;0;0mab\x1b[38;2;255;0;0m日      \x1b[0m\n");
+    EXPECT_EQ(ansi, "\x1b[48;2;255;255;255m\x1b[38;2;0;0;0mab\x1b[38;2;255;0;0m日      \x1b[0m\n");
 }
 
 TEST(CellSurface, RulesFillOnlyBlankCells)
 {
     CellSurface surface(6, 3, 8, 16);
     Draw(surface, 8, 16, SjisText("あ"));
-    surface.DrawLine(0, 16 + 15, 5 * 8, 16 + 15);  // along row 1
+    surface.DrawLine(0, 16 + 15, 5 * 8, 16 + 15);           // along row 1
     surface.DrawLine(4 * 8 + 7, 0, 4 * 8 + 7, 3 * 16 - 1);  // down column 4
-    surface.DrawLine(0, 0, 40, 40);  // slanted: nothing
+    surface.DrawLine(0, 0, 40, 40);                         // slanted: nothing
     EXPECT_EQ(surface.RenderPlain(), "    |\n-あ-+-\n    |\n");
 }
 

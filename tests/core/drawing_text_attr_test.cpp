@@ -1,8 +1,8 @@
 // The character cell, the font description and the printer unit.
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "core/almanac/text_attr.h"
 #include "platform/cell_surface.h"

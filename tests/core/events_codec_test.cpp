@@ -1,7 +1,7 @@
 // Reading record lines of the event file and writing them back.
-#include <gtest/gtest.h>
-
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "tests/core/event_files.h"
 

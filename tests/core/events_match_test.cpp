@@ -54,11 +54,22 @@ TEST_F(EventMatching, GridTextOfADay)
         std::string text;
     } const cases[] = {
         {{Record(1996, 5, 3, -1, "A"), Record(0, 5, 3, -1, "B"), Record(0, 0, 4, -1, "N"),
-          Record(1996, 0, 3, -1, "C")}, 63, 1996, 5, 3, 3, "A,B,C "},
+          Record(1996, 0, 3, -1, "C")},
+         63,
+         1996,
+         5,
+         3,
+         3,
+         "A,B,C "},
         {{Record(1996, 5, 3, -1, "A"), Record(0, 5, 3, -1, "B")}, 63, 1997, 6, 3, 0, " "},
         // Names that do not fit are counted only.
         {{Record(0, 0, 3, -1, kThirty), Record(0, 0, 3, -1, kThirty), Record(0, 0, 3, -1, kThirty)},
-         63, 1996, 5, 3, 3, kThirty + "," + kThirty + " "},
+         63,
+         1996,
+         5,
+         3,
+         3,
+         kThirty + "," + kThirty + " "},
         {{Record(0, 0, 3, -1, std::string(63, 'm'))}, 63, 1996, 5, 3, 1, " "},
         // The start-up count: no limit set, every event counted, no name.
         {{Record(0, 0, 3, -1, "A"), Record(0, 0, 3, -1, "B")}, 0, 1996, 5, 3, 2, " "},

@@ -1,11 +1,11 @@
 // Loading and saving the event file: nothing the user wrote is ever lost.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>
 #include <random>
+
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -23,7 +23,10 @@ void AddRecord(int year, int month, int day, const char* name)
     ASSERT_EQ(Evs.AddEvent(), 1);
 }
 
-int Save() { return Evs.SaveEvent(Evs.szFile); }
+int Save()
+{
+    return Evs.SaveEvent(Evs.szFile);
+}
 
 const std::string kOld = CalLines({"1996/ 5/ 3,old"});
 const std::string kNew = CalLines({"1996/ 5/ 3,old", "****/12/25,new"});
@@ -84,9 +87,9 @@ TEST_F(EventFile, UnreadableLinesSurviveASave)
 {
     std::string damaged = "12/25,X\r\n" + std::string("1996/5/3,\0zz", 12) + "\r\n\r\n";
     std::string lastWithoutLineEnd = "****/**/ 1,payday";
-    ASSERT_EQ(LoadBytes(file, CalLines({"1996/5/3,A"}) + damaged + CalLines({"1997/1/1,B"}) +
-                                  lastWithoutLineEnd),
-              1);
+    ASSERT_EQ(
+        LoadBytes(file, CalLines({"1996/5/3,A"}) + damaged + CalLines({"1997/1/1,B"}) + lastWithoutLineEnd),
+        1);
     EXPECT_EQ(ListedLine(1) + ListedLine(2), "1997/ 1/ 1,B-");
     EXPECT_EQ(Evs.bModify + Evs.bChanged, 0);
     // The last line without line end is no record: the 1st of a month has none.
@@ -98,8 +101,8 @@ TEST_F(EventFile, UnreadableLinesSurviveASave)
 
     AddRecord(1998, 2, 2, "C");
     ASSERT_EQ(Save(), 1);
-    EXPECT_EQ(ReadBytes(file), CalLines({"1996/ 5/ 3,A", "1997/ 1/ 1,B", "1998/ 2/ 2,C"}) +
-                                   damaged + lastWithoutLineEnd);
+    EXPECT_EQ(ReadBytes(file),
+              CalLines({"1996/ 5/ 3,A", "1997/ 1/ 1,B", "1998/ 2/ 2,C"}) + damaged + lastWithoutLineEnd);
 }
 
 TEST_F(EventFile, FailedSaveKeepsTheFileAndTheChange)
@@ -111,9 +114,11 @@ TEST_F(EventFile, FailedSaveKeepsTheFileAndTheChange)
         std::filesystem::create_directory(path);
         WriteBytes(path + "/inside", "x");
     };
-    const std::function<void()> obstacles[] = {
-        [&] { block(temp); }, [&] { block(backup); },
-        [] { rlimit limit{1000, 1000}; setrlimit(RLIMIT_FSIZE, &limit); }};
+    const std::function<void()> obstacles[] = {[&] { block(temp); }, [&] { block(backup); },
+                                               [] {
+                                                   rlimit limit{1000, 1000};
+                                                   setrlimit(RLIMIT_FSIZE, &limit);
+                                               }};
     for (const auto& obstacle : obstacles) {
         SCOPED_TRACE(&obstacle - obstacles);
         ASSERT_EQ(LoadBytes(file, kOld), 1);

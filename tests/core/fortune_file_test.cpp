@@ -1,6 +1,6 @@
 // The fortune file: loading whole records, the end marker, short and broken
 // files, and how many lines each paragraph takes.
-#include <gtest/gtest.h>
+#include "core/fortune/fortune_file.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -8,11 +8,12 @@
 #include <fstream>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "core/vocabulary/vocabulary.h"
-#include "core/fortune/fortune_file.h"
-#include "tests/core/message_recorder.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
+#include "tests/core/message_recorder.h"
 
 using platform::CellSurface;
 using platform::ToSjis;
@@ -108,8 +109,8 @@ TEST_F(FortuneFile, ParagraphHasAHangingIndent)
 
 TEST_F(FortuneFile, LineCounts)
 {
-    std::string bytes = Record("空欄", "") +                                    // empty body
-                        Record("友引", "", false) +                             // 60 x, no marker
+    std::string bytes = Record("空欄", "") +                                             // empty body
+                        Record("友引", "", false) +                                      // 60 x, no marker
                         Record("仏滅", "あいうえおかきくけこさしすせそたちつてとなに");  // 44 bytes
     FUms file;
     ASSERT_EQ(file.LoadUmsFile(Write(bytes).c_str()), 1);

@@ -2,24 +2,27 @@
 // after the settings dialog.
 #include "core/settings/init_info.h"
 
-#include "tests/core/event_files.h"
-#include "platform/sjis.h"
-#include "core/settings/string_table.h"
-#include "core/settings/status.h"
-
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstring>
 #include <filesystem>
 #include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/settings/status.h"
+#include "core/settings/string_table.h"
+#include "platform/sjis.h"
+#include "tests/core/event_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 // EventInfo, Table and Unsei as the program holds them.
-std::array<int, 3> Flags() { return {CStatus::EventInfo, CStatus::TableType, CStatus::UnseiDisp}; }
+std::array<int, 3> Flags()
+{
+    return {CStatus::EventInfo, CStatus::TableType, CStatus::UnseiDisp};
+}
 
 class InitInfoTest : public ::testing::Test {
 protected:
@@ -88,7 +91,9 @@ TEST_F(InitInfoTest, PutInitInfoWritesTheFourKeysIntoTheStartProfileAndKeepsTheR
     CStatus::TableType = 2;
     CStatus::UnseiDisp = 1;
     PutInitInfo(Fields());
-    EXPECT_EQ(ReadBytes(ini), "; mine\r\n[VESOMA]\r\nTable=2\r\nOther=keep\r\nEventFile=NEW.CAL\r\nEventInfo=0\r\nUnsei=1\r\n");
+    EXPECT_EQ(
+        ReadBytes(ini),
+        "; mine\r\n[VESOMA]\r\nTable=2\r\nOther=keep\r\nEventFile=NEW.CAL\r\nEventInfo=0\r\nUnsei=1\r\n");
     EXPECT_TRUE(fs::is_empty(fs::current_path()));
 }
 

@@ -22,10 +22,7 @@ public:
 
     // Text and caption of the last box, as UTF-8 for readable assertions.
     std::string LastText() const { return shown.empty() ? "" : platform::ToUtf8(shown.back().text); }
-    std::string LastCaption() const
-    {
-        return shown.empty() ? "" : platform::ToUtf8(shown.back().caption);
-    }
+    std::string LastCaption() const { return shown.empty() ? "" : platform::ToUtf8(shown.back().caption); }
 
     std::vector<platform::MessageBoxRequest> shown;
 

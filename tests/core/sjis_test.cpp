@@ -1,10 +1,11 @@
-#include <gtest/gtest.h>
+#include "platform/sjis.h"
 
 #include <cstring>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "tests/core/message_recorder.h"
-#include "platform/sjis.h"
 
 using namespace platform;
 
@@ -13,7 +14,7 @@ TEST(SjisText, LiteralsBecomeCp932Once)
     const char* weekday = SjisText("日曜");
     EXPECT_STREQ(weekday, "\x93\xFA\x97\x6A");
     static const char literal[] = "日曜";
-    EXPECT_EQ(SjisText(literal), SjisText(literal));  // converted once, kept for the run
+    EXPECT_EQ(SjisText(literal), SjisText(literal));    // converted once, kept for the run
     EXPECT_EQ(std::strlen(SjisText("成人の日 ")), 9u);  // two bytes a character, one for the blank
     EXPECT_STREQ(SjisText("ABC"), "ABC");
 }
@@ -68,9 +69,9 @@ TEST(MessageBox, WithoutHandlerAnswersTheDefault)
 TEST(MessageBox, HandlerSeesTextCaptionButtonsAndIcon)
 {
     MessageRecorder recorder(MbResult::No);
-    EXPECT_EQ(ShowMessageBox(SjisText("保存しますか？"), SjisText("イベント"), MbButtons::YesNo,
-                             MbIcon::Question),
-              MbResult::No);
+    EXPECT_EQ(
+        ShowMessageBox(SjisText("保存しますか？"), SjisText("イベント"), MbButtons::YesNo, MbIcon::Question),
+        MbResult::No);
     ASSERT_EQ(recorder.shown.size(), 1u);
     EXPECT_EQ(recorder.LastText(), "保存しますか？");
     EXPECT_EQ(recorder.LastCaption(), "イベント");

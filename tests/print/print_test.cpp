@@ -15,26 +15,25 @@
 #include <thread>
 #include <vector>
 
+#include <cups/cups.h>
+#include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
-
-#include <cups/cups.h>
-#include <gtest/gtest.h>
 #include <wx/dialog.h>
 #include <wx/eventfilter.h>
 #include <wx/modalhook.h>
 #include <wx/statusbr.h>
 
-#include "tests/support/app_fixture.h"
 #include "core/almanac/text_attr.h"
 #include "core/almanac/vesoma.h"
+#include "core/settings/status.h"
 #include "desktop/app/app_globals.h"
 #include "desktop/app/my_window.h"
-#include "platform/cell_surface.h"
 #include "desktop/platform/print_server.h"
 #include "desktop/print/printer.h"
-#include "core/settings/status.h"
+#include "platform/cell_surface.h"
+#include "tests/support/app_fixture.h"
 
 namespace fs = std::filesystem;
 
@@ -48,7 +47,8 @@ struct RecordingStatusBar : wxStatusBar {
     RecordingStatusBar(wxWindow* frame, TMyWindow* window) : wxStatusBar(frame), pWindow(window) {}
     void DoUpdateStatusText(int number) override
     {
-        texts.emplace_back(GetStatusText(number).utf8_string(), pWindow->pPrinter && pWindow->pPrinter->bDocOpen);
+        texts.emplace_back(GetStatusText(number).utf8_string(),
+                           pWindow->pPrinter && pWindow->pPrinter->bDocOpen);
         wxStatusBar::DoUpdateStatusText(number);
     }
     TMyWindow* pWindow;
@@ -110,7 +110,8 @@ std::vector<Word> Words(const std::string& boxes)
 std::vector<std::string> SqueezedLines(std::string text)
 {
     const std::string fullWidthBlank = "\xE3\x80\x80";
-    for (std::size_t at = text.find(fullWidthBlank); at != std::string::npos; at = text.find(fullWidthBlank, at))
+    for (std::size_t at = text.find(fullWidthBlank); at != std::string::npos;
+         at = text.find(fullWidthBlank, at))
         text.replace(at, fullWidthBlank.size(), " ");
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -156,8 +157,9 @@ std::string NewestJobTitle()
 {
     cups_job_t* jobs = nullptr;
     const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "PDF", 0, CUPS_WHICHJOBS_ALL);
-    const cups_job_t* newest = std::max_element(jobs, jobs + std::max(count, 0),
-                                                [](const cups_job_t& a, const cups_job_t& b) { return a.id < b.id; });
+    const cups_job_t* newest =
+        std::max_element(jobs, jobs + std::max(count, 0),
+                         [](const cups_job_t& a, const cups_job_t& b) { return a.id < b.id; });
     const std::string title = count > 0 && newest->title != nullptr ? newest->title : "";
     cupsFreeJobs(count, jobs);
     return title;
@@ -282,7 +284,8 @@ TEST_F(PrintPdf, FebruaryTwoThousandOneOnOnePageWithTitleAndTwentyEightDays)
         DialogAnswerer answerer;
         SendCommand(frame, kPrinterSetup);
         ASSERT_EQ(answerer.shown.size(), 1u);
-        EXPECT_NE(answerer.shown.front().find("PageSetupDialog"), std::string::npos) << answerer.shown.front();
+        EXPECT_NE(answerer.shown.front().find("PageSetupDialog"), std::string::npos)
+            << answerer.shown.front();
     }
 
     SendCommand(frame, kPrint);
@@ -299,7 +302,8 @@ TEST_F(PrintPdf, FebruaryTwoThousandOneOnOnePageWithTitleAndTwentyEightDays)
     EXPECT_EQ(NewestJobTitle(), "運勢暦");  // what the queue lists the job as
     EXPECT_NE(RunCommand("pdfinfo " + job).find("Pages:           1\n"), std::string::npos);
 
-    const std::vector<std::string> printed = SqueezedLines(RunCommand("pdftotext -layout -enc UTF-8 " + job + " -"));
+    const std::vector<std::string> printed =
+        SqueezedLines(RunCommand("pdftotext -layout -enc UTF-8 " + job + " -"));
     EXPECT_EQ(printed, grid);
     ASSERT_EQ(printed.size(), 29u);
     EXPECT_EQ(printed.front(), "2001年 2月 如月");
@@ -311,7 +315,8 @@ TEST_F(PrintPdf, FebruaryTwoThousandOneOnOnePageWithTitleAndTwentyEightDays)
     // day number at column 1, the weekday at column 4, rows one line apart.
     const std::vector<Word> words = Words(RunCommand("pdftotext -bbox " + job + " -"));
     const auto ten = std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "10"; });
-    const auto twenty = std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "20"; });
+    const auto twenty =
+        std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "20"; });
     ASSERT_TRUE(twenty != words.end() && ten < twenty);
     EXPECT_EQ(ten[1].y, ten->y);  // the weekday
     const double cellWidth = (ten[1].x - ten->x) / 3;

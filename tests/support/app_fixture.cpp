@@ -8,13 +8,13 @@
 #include <wx/utils.h>
 
 #include "core/almanac/vesoma.h"
+#include "core/events/events.h"
+#include "core/settings/status.h"
 #include "desktop/app/app_globals.h"
 #include "desktop/app/main_frame.h"
 #include "desktop/app/my_window.h"
-#include "core/events/events.h"
 #include "platform/clock.h"
 #include "platform/sjis.h"
-#include "core/settings/status.h"
 
 void AppTest::SetUp()
 {

@@ -10,8 +10,8 @@
 #include <wx/image.h>
 #include <wx/weakref.h>
 
-#include "tests/core/message_recorder.h"
 #include "desktop/app/main_frame.h"
+#include "tests/core/message_recorder.h"
 
 class TMyWindow;
 
