@@ -11,20 +11,10 @@ struct StringEntry {
     const char* utf8;
 };
 
-// Status hints carry the id of their command.
+// The start-up texts.
 constexpr StringEntry kStrings[] = {
-    {48, "印刷します"},
-    {513, "翌月の運勢暦を開きます"},
-    {514, "前月の運勢暦を開きます"},
-    {515, "指定した月の運勢暦を開きます"},
-    {516, "六曜暦を開きます"},
-    {517, "今日または選択された日の運勢を開きます"},
-    {1023, "バージョン情報ダイアログボックスを開きます"},
-    {2049, "Ｑｕｅｌｏｎの運勢暦"},
-    {2050, "運勢暦"},
-    {2051, "VESOMA"},
-    {2052, "VESOMA.CAL"},
-    {2053, "VESOMA.HLP"},
+    {2049, "Ｑｕｅｌｏｎの運勢暦"}, {2050, "運勢暦"},     {2051, "VESOMA"},
+    {2052, "VESOMA.CAL"},           {2053, "VESOMA.HLP"},
 };
 
 }  // namespace

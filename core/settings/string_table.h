@@ -1,5 +1,6 @@
-// The program's string table: status hints (by command id) and the start-up
-// texts 2049-2053. Plain CP932 data, usable without the toolkit.
+// The program's string table of start-up texts (2049-2053): the caption, the
+// short name, the profile section, the event file and the help file. Plain
+// CP932 data, usable without the toolkit.
 #pragma once
 
 #include <cstddef>

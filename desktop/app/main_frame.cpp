@@ -11,13 +11,16 @@
 #include "desktop/app/app_globals.h"
 #include "desktop/app/my_window.h"
 #include "desktop/platform/wx_text.h"
+#include "desktop/resources/commands.h"
 #include "desktop/resources/resources.h"
 #include "platform/sjis.h"
 
 namespace {
 
 // The tool bar left to right; 0 is a separator.
-const int kToolBar[] = {517, 0, 515, 514, 513, 0, 516, 0, 48};
+const int kToolBar[] = {commands::kVesomaCreate, 0, commands::kVesomaDate,  commands::kVesomaBefore,
+                        commands::kVesomaAfter,  0, commands::kVesomaRokyo, 0,
+                        commands::kPrint};
 
 wxFont ToolBarFont()
 {

@@ -10,6 +10,7 @@
 
 #include "core/almanac/vesoma.h"
 #include "core/calendar/date_arith.h"
+#include "core/calendar/date_steps.h"
 #include "core/events/events.h"
 #include "core/settings/status.h"
 #include "desktop/app/app_globals.h"
@@ -18,6 +19,7 @@
 #include "desktop/platform/almanac_font.h"
 #include "desktop/platform/wx_draw_surface.h"
 #include "desktop/platform/wx_text.h"
+#include "desktop/resources/commands.h"
 #include "desktop/resources/help.h"
 #include "desktop/resources/resources.h"
 #include "platform/clock.h"
@@ -26,50 +28,27 @@
 
 namespace {
 
-// Command ids of the menu "COMMANDS" that this window answers.
-enum Command {
-    kPrint = 48,
-    kPrinterSetup = 49,
-    kExit = 63,
-    kVesomaAfter = 513,
-    kVesomaBefore = 514,
-    kVesomaDate = 515,
-    kVesomaRokyo = 516,
-    kVesomaCreate = 517,
-    kInitSetup = 769,
-    kEventList = 776,
-    kEventEdit = 777,
-    kEventSave = 778,
-    kHelp = 992,
-    kHelpUsage = 997,
-    kAbout = 1023,
-};
-
-// Every command id of the menu and the accelerators lies in this range.
-constexpr int kFirstCommand = 48;
-constexpr int kLastCommand = 1023;
-
 struct CommandEntry {
     int id;
     void (TMyWindow::*handler)();
 };
 
 const CommandEntry kCommands[] = {
-    {kPrint, &TMyWindow::CmPrint},
-    {kPrinterSetup, &TMyWindow::CmPrinterSetup},
-    {kExit, &TMyWindow::CmExit},
-    {kVesomaAfter, &TMyWindow::CmVesomaAfter},
-    {kVesomaBefore, &TMyWindow::CmVesomaBefore},
-    {kVesomaDate, &TMyWindow::CmVesomaDate},
-    {kVesomaRokyo, &TMyWindow::CmVesomaRokyo},
-    {kVesomaCreate, &TMyWindow::CmVesomaCreate},
-    {kInitSetup, &TMyWindow::CmInitSetup},
-    {kEventList, &TMyWindow::CmEventList},
-    {kEventEdit, &TMyWindow::CmEventEdit},
-    {kEventSave, &TMyWindow::CmEventSave},
-    {kHelp, &TMyWindow::CmHelp},
-    {kHelpUsage, &TMyWindow::CmHelpUsage},
-    {kAbout, &TMyWindow::CmAbout},
+    {commands::kPrint, &TMyWindow::CmPrint},
+    {commands::kPrinterSetup, &TMyWindow::CmPrinterSetup},
+    {commands::kExit, &TMyWindow::CmExit},
+    {commands::kVesomaAfter, &TMyWindow::CmVesomaAfter},
+    {commands::kVesomaBefore, &TMyWindow::CmVesomaBefore},
+    {commands::kVesomaDate, &TMyWindow::CmVesomaDate},
+    {commands::kVesomaRokyo, &TMyWindow::CmVesomaRokyo},
+    {commands::kVesomaCreate, &TMyWindow::CmVesomaCreate},
+    {commands::kInitSetup, &TMyWindow::CmInitSetup},
+    {commands::kEventList, &TMyWindow::CmEventList},
+    {commands::kEventEdit, &TMyWindow::CmEventEdit},
+    {commands::kEventSave, &TMyWindow::CmEventSave},
+    {commands::kHelp, &TMyWindow::CmHelp},
+    {commands::kHelpUsage, &TMyWindow::CmHelpUsage},
+    {commands::kAbout, &TMyWindow::CmAbout},
 };
 
 }  // namespace
@@ -228,7 +207,7 @@ void TMyWindow::EvLButtonDblclk(wxMouseEvent& event)
     if (!IsDayLine(line))
         return;
     CellSet(line);
-    wxCommandEvent command(wxEVT_MENU, kVesomaCreate);
+    wxCommandEvent command(wxEVT_MENU, commands::kVesomaCreate);
     GetParent()->GetEventHandler()->ProcessEvent(command);
 }
 
@@ -240,19 +219,13 @@ void TMyWindow::InvalidateAll()
 
 void TMyWindow::CmVesomaAfter()
 {
-    if (++ActDate[1] > 12) {
-        ActDate[1] = 1;
-        ++ActDate[0];
-    }
+    StepDate(ActDate, kMonthField, +1);
     InvalidateAll();
 }
 
 void TMyWindow::CmVesomaBefore()
 {
-    if (--ActDate[1] < 1) {
-        ActDate[1] = 12;
-        --ActDate[0];
-    }
+    StepDate(ActDate, kMonthField, -1);
     InvalidateAll();
 }
 
@@ -327,6 +300,6 @@ void TMyWindow::BindCommands(wxWindow* frame)
         frame->Bind(
             wxEVT_MENU, [this, handler](wxCommandEvent&) { (this->*handler)(); }, command.id);
     }
-    frame->Bind(wxEVT_UPDATE_UI, &TMyWindow::EnableCommand, this, kFirstCommand, kLastCommand);
+    frame->Bind(wxEVT_UPDATE_UI, &TMyWindow::EnableCommand, this, commands::kFirst, commands::kLast);
     frame->Bind(wxEVT_CLOSE_WINDOW, &TMyWindow::EvClose, this);
 }

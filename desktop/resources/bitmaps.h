@@ -3,7 +3,7 @@
 
 namespace resources {
 
-// XPM of the tool-bar picture of command id (48, 513-517), or nullptr.
+// XPM of the tool-bar picture of a command of the tool bar, or nullptr.
 const char* const* ToolPictureXpm(int id);
 
 // XPM of the icon resource name ("4096", "4100", "reki"), or nullptr.

@@ -21,15 +21,14 @@ void InitResources();
 // so a frame with a status bar shows it while the item is highlighted.
 wxMenuBar* LoadMenuBar();
 
-// The main frame's accelerator table: Shift+Down 513, Shift+Up 514, F1 992,
-// and Alt+Back 65, Shift+Delete 66, Ctrl+Insert 67, Shift+Insert 68,
-// Shift+Left 784 (commands nobody handles).
+// The main frame's accelerator table: Shift+Down the next month, Shift+Up the
+// previous one, F1 help, and five keys whose commands nobody handles.
 wxAcceleratorTable GetAccelerators();
 
-// Status hint of a command id from the string table; empty when it has none.
+// Status hint of a command; empty when it has none.
 wxString HintText(int id);
 
-// Tool-bar bitmap of command 48 or 513-517 (22 x 20); wxNullBitmap otherwise.
+// Tool-bar bitmap of a command of the tool bar (22 x 20); wxNullBitmap otherwise.
 wxBitmap GetToolBitmap(int id);
 
 // Icon resources "4096" (main frame, About box), "4100" (six-day-cycle

@@ -25,6 +25,7 @@
 #include "desktop/app/my_window.h"
 #include "desktop/dialogs/event_edit_dialog.h"
 #include "desktop/dialogs/event_list_dialog.h"
+#include "desktop/resources/commands.h"
 #include "platform/cell_surface.h"
 #include "platform/sjis.h"
 #include "tests/support/app_fixture.h"
@@ -465,7 +466,7 @@ TEST_F(EventDialogTest, EventsEnteredInTheDialogsShowInTheGridAndSurviveARestart
         Type({{editor.pDay, "25"}, {editor.pName, "歯医者"}});
         editor.CmOk();
     });
-    SendCommand(frame, 777);
+    SendCommand(frame, commands::kEventEdit);
     EXPECT_EQ(window->bSelect, 0) << "the month is repainted";
     EXPECT_NE(GridLine(25).find("歯医者"), std::string::npos);
 
@@ -482,13 +483,13 @@ TEST_F(EventDialogTest, EventsEnteredInTheDialogsShowInTheGridAndSurviveARestart
         list->CmEventAdd();
         list->CmOk();
     });
-    SendCommand(frame, 776);
+    SendCommand(frame, commands::kEventList);
     ASSERT_EQ(Events::nCount, 2);
     // 15 May 2001 is the third Tuesday.
     EXPECT_NE(GridLine(15).find("燃えないゴミ"), std::string::npos);
     EXPECT_EQ(GridLine(8).find("燃えないゴミ"), std::string::npos);
 
-    SendCommand(frame, 778);
+    SendCommand(frame, commands::kEventSave);
     EXPECT_EQ(Evs.bModify, 0);
     frame->Close(true);
     PumpEvents();

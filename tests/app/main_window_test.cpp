@@ -25,6 +25,7 @@
 #include "desktop/app/main_frame.h"
 #include "desktop/app/my_window.h"
 #include "desktop/platform/wx_text.h"
+#include "desktop/resources/commands.h"
 #include "platform/sjis.h"
 #include "tests/support/app_fixture.h"
 
@@ -191,7 +192,7 @@ TEST_F(FrameTest, ClosingAsksAboutUnsavedEventsAndAFailedSaveKeepsTheProgramOpen
 
     // The exit command asks again; without a save the program ends.
     MessageRecorder no(platform::MbResult::No);
-    SendCommand(frame, 63);
+    SendCommand(frame, commands::kExit);
     wxTheApp->ProcessIdle();
     EXPECT_FALSE(frame);
     ASSERT_EQ(no.shown.size(), 1u);
@@ -264,7 +265,7 @@ TEST_F(MonthTest, OneBandOnTheSelectedLineUntilTheNextFullRepaint)
     EXPECT_TRUE(BandOn(picture, window, 12));
     EXPECT_FALSE(BandOn(picture, window, 13));
 
-    SendCommand(frame, 513);
+    SendCommand(frame, commands::kVesomaAfter);
     picture = RenderMonth(window);
     EXPECT_FALSE(BandOn(picture, window, 12));
     EXPECT_EQ(ActDate[2], 11);
@@ -297,7 +298,7 @@ TEST_F(CommandTest, SaveWritesTheFileTheEventsCameFrom)
     // A changed setting takes effect at the next start only.
     std::strcpy(frame->Client()->szEventFile, "OTHER.CAL");
 
-    SendCommand(frame, 778);
+    SendCommand(frame, commands::kEventSave);
 
     EXPECT_EQ(Evs.bModify, 0);
     EXPECT_FALSE(std::filesystem::exists(workDir / "OTHER.CAL"));
@@ -310,7 +311,7 @@ TEST_F(CommandTest, SaveWritesTheFileTheEventsCameFrom)
 TEST_F(CommandTest, HelpOpensTheProgramPageAndClosesWithTheProgram)
 {
     wxWeakRef<TMainFrame> frame = StartProgram();
-    SendCommand(frame, 992);
+    SendCommand(frame, commands::kHelp);
     EXPECT_EQ(frame->Client()->bHelpShown, 1);
     EXPECT_STREQ(szHelpFile, "vesoma.hlp");
     EXPECT_NE(OpenHelpFrame(), nullptr);

@@ -18,6 +18,7 @@
 #include "core/settings/status.h"
 #include "desktop/dialogs/init_set_dialog.h"
 #include "desktop/platform/wx_text.h"
+#include "desktop/resources/commands.h"
 #include "desktop/resources/help.h"
 #include "platform/sjis.h"
 #include "tests/core/event_files.h"
@@ -93,7 +94,7 @@ protected:
             }
             ADD_FAILURE() << "no settings dialog open";
         });
-        SendCommand(frame, 769);
+        SendCommand(frame, commands::kInitSetup);
     }
 
     TInitSetDialog* dialog = nullptr;

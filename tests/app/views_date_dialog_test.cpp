@@ -14,6 +14,7 @@
 #include "desktop/app/main_frame.h"
 #include "desktop/dialogs/arrow_pair.h"
 #include "desktop/dialogs/set_date_dialog.h"
+#include "desktop/resources/commands.h"
 #include "platform/sjis.h"
 #include "tests/app/views_screenshot.h"
 
@@ -143,9 +144,9 @@ TEST_F(DateCommandTest, OkChangesTheShownMonthAndCancelDoesNot)
         });
     };
     answer("7", true);
-    SendCommand(frame, 515);
+    SendCommand(frame, commands::kVesomaDate);
     EXPECT_EQ((std::array<int, 3>{ActDate[0], ActDate[1], ActDate[2]}), (std::array<int, 3>{2001, 7, 20}));
     answer("9", false);
-    SendCommand(frame, 515);
+    SendCommand(frame, commands::kVesomaDate);
     EXPECT_EQ(ActDate[1], 7);
 }

@@ -17,6 +17,7 @@
 #include "desktop/app/rokyo_window.h"
 #include "desktop/app/screen_cell.h"
 #include "desktop/app/vesoma_window.h"
+#include "desktop/resources/commands.h"
 #include "tests/app/views_screenshot.h"
 
 namespace {
@@ -44,8 +45,8 @@ TEST_F(RokyoWindowTest, OneWindowInItsColoursThatFollowsTheShownMonth)
     TMainFrame* frame = StartProgram();
     frame->Move(0, 0);
     RenderMonth(frame->Client());
-    SendCommand(frame, 516);
-    SendCommand(frame, 516);
+    SendCommand(frame, commands::kVesomaRokyo);
+    SendCommand(frame, commands::kVesomaRokyo);
     PumpEvents();
     ASSERT_EQ(OpenWindows<TRokyoWindow>().size(), 1u);
     TRokyoWindow* rokyo = OpenWindows<TRokyoWindow>()[0];
@@ -63,14 +64,14 @@ TEST_F(RokyoWindowTest, OneWindowInItsColoursThatFollowsTheShownMonth)
     EXPECT_GT(CountColour(image, 255, 0, 255), 20);
     Screenshot(rokyo, "views_rokyo_window.png");
 
-    SendCommand(frame, 513);
+    SendCommand(frame, commands::kVesomaAfter);
     RenderMonth(frame->Client());
     Render(rokyo->GetClientSize(), [rokyo](wxDC& dc) { rokyo->Paint(dc); });
     EXPECT_EQ(Title(rokyo), "六曜暦-2001年 6月");
     rokyo->Close();
     wxTheApp->ProcessIdle();
     EXPECT_EQ(CStatus::bRokyoCreate, 0);
-    SendCommand(frame, 516);
+    SendCommand(frame, commands::kVesomaRokyo);
     EXPECT_EQ(OpenWindows<TRokyoWindow>().size(), 1u);
 }
 
@@ -105,8 +106,8 @@ TEST_F(DayWindowTest, OpensOnceWithTheFortuneAndReopensAtTheRememberedPlace)
     RenderMonth(frame->Client());
     frame->Client()->CellSet(4);  // 3 May, a holiday
     RenderMonth(frame->Client());
-    SendCommand(frame, 517);
-    SendCommand(frame, 517);
+    SendCommand(frame, commands::kVesomaCreate);
+    SendCommand(frame, commands::kVesomaCreate);
     PumpEvents();
     TVesomaWindow* day = OnlyDayWindow();
     ASSERT_NE(day, nullptr);
@@ -133,7 +134,7 @@ TEST_F(DayWindowTest, OpensOnceWithTheFortuneAndReopensAtTheRememberedPlace)
     day->Close();
     wxTheApp->ProcessIdle();
     EXPECT_EQ(CStatus::bChildCreate, 0);
-    SendCommand(frame, 517);
+    SendCommand(frame, commands::kVesomaCreate);
     PumpEvents();
     ASSERT_NE(OnlyDayWindow(), nullptr);
     EXPECT_EQ(OnlyDayWindow()->GetPosition(), wxPoint(300, 150));
@@ -146,7 +147,7 @@ TEST_F(DayWindowTest, FollowsTheSelectedDay)
     kc.SetDate(kToday);  // the table is shared by every test of the process
     ClickLine(frame->Client(), 5);
     EXPECT_EQ(kc.nDay, 20);  // no day window yet: the table keeps its day
-    SendCommand(frame, 517);
+    SendCommand(frame, commands::kVesomaCreate);
     ClickLine(frame->Client(), 9);
     EXPECT_EQ(ActDate[2], 8);
     EXPECT_EQ(kc.nDay, 8);

@@ -32,15 +32,13 @@
 #include "desktop/app/my_window.h"
 #include "desktop/platform/print_server.h"
 #include "desktop/print/printer.h"
+#include "desktop/resources/commands.h"
 #include "platform/cell_surface.h"
 #include "tests/support/app_fixture.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kPrint = 48;
-constexpr int kPrinterSetup = 49;
 
 // Every change of the status text, and whether a job was open then.
 struct RecordingStatusBar : wxStatusBar {
@@ -200,7 +198,7 @@ protected:
     // Printing stops before any job with a message naming what is missing.
     void ExpectPrintStopsWith(const std::string& missing)
     {
-        SendCommand(frame, kPrint);
+        SendCommand(frame, commands::kPrint);
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.LastCaption(), "印刷");
         EXPECT_EQ(messages.shown.front().icon, platform::MbIcon::Stop);
@@ -256,7 +254,7 @@ TEST(PrintPage, AbortProcCancelsOnEscapeKeepsPaintsDropsOtherInput)
     PaintEvent paint;
     wxSizeEvent size;
     wxMouseEvent click(wxEVT_LEFT_DOWN);
-    wxCommandEvent command(wxEVT_MENU, kPrint);
+    wxCommandEvent command(wxEVT_MENU, commands::kPrint);
     wxKeyEvent letter(wxEVT_CHAR), escapeDown(wxEVT_KEY_DOWN), escape(wxEVT_CHAR);
     letter.m_keyCode = 'a';
     escapeDown.m_keyCode = escape.m_keyCode = WXK_ESCAPE;
@@ -282,13 +280,13 @@ TEST_F(PrintPdf, FebruaryTwoThousandOneOnOnePageWithTitleAndTwentyEightDays)
         // Only around the setup: the toolkit runs its printing as a modal
         // dialog too, which the answerer would skip.
         DialogAnswerer answerer;
-        SendCommand(frame, kPrinterSetup);
+        SendCommand(frame, commands::kPrinterSetup);
         ASSERT_EQ(answerer.shown.size(), 1u);
         EXPECT_NE(answerer.shown.front().find("PageSetupDialog"), std::string::npos)
             << answerer.shown.front();
     }
 
-    SendCommand(frame, kPrint);
+    SendCommand(frame, commands::kPrint);
 
     EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
     const std::vector<std::pair<std::string, bool>> expectedStatus = {{"2001年2月の運勢暦印刷中...", true},
@@ -340,7 +338,7 @@ TEST_F(PrintPdf, EscapeWhileSpoolingCancelsQuietlyAndClicksAreDropped)
     escape->SetEventObject(window);
     wxQueueEvent(window, escape);
 
-    SendCommand(frame, kPrint);
+    SendCommand(frame, commands::kPrint);
     PumpEvents();
 
     EXPECT_EQ(Printer::bAborted, 1);
