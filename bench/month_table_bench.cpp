@@ -1,38 +1,93 @@
-// Building month tables: once for one month, and for the whole range of the
-// almanac in calendar order (what stepping through the years costs).
+// Building month tables. What a table costs depends on what the sun and moon
+// series remember: each thread keeps the longitudes it computed last, keyed by
+// the exact moment (core/calendar/sun_moon.cpp). A table asks for longitudes
+// at some 124 moments, 64 different ones on average; months less than a year
+// apart ask for many of the same (the solstices of the year, the new moons
+// around the month's edges). Hence one benchmark per situation:
+//
+//   Stepping          the next month each call, as holding the month-step key
+//                     does: about 26 of the some 64 longitudes a table would
+//                     compute are remembered from the months before.
+//   FarApart          months 101 months (8 years 5 months) apart, on one
+//                     thread, as after jumping with the date dialog while
+//                     browsing elsewhere: nothing is shared with the last
+//                     call; about 2 longitudes a table are still remembered
+//                     from calls long ago that showed the same years.
+//   NothingRemembered each table built on a thread of its own, whose series
+//                     remember nothing: the first table of a run. Only the
+//                     build is timed, not the thread.
+//   WholeRange        every month of the almanac in calendar order, stepping.
+#include <chrono>
+#include <thread>
+
 #include <benchmark/benchmark.h>
 
 #include "core/almanac/vesoma.h"
 
 namespace {
 
-void BM_SetCalenderOneMonth(benchmark::State& state)
+constexpr int kFirstYear = 1900;
+constexpr int kMonths = (2100 - kFirstYear + 1) * 12;
+
+void BuildMonth(int index)
+{
+    int date[3] = {kFirstYear + index / 12, index % 12 + 1, 1};
+    kc.SetCalender(date);
+    benchmark::DoNotOptimize(kc.Day[0]);
+}
+
+void BM_MonthTable_Stepping(benchmark::State& state)
+{
+    int month = 1200;
+    for (auto _ : state) {
+        BuildMonth(month);
+        month = (month + 1) % kMonths;
+    }
+}
+BENCHMARK(BM_MonthTable_Stepping)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_MonthTable_FarApart(benchmark::State& state)
+{
+    // 101 is prime to the number of months: the sequence visits all of them
+    // before it repeats, and months within a year of each other come back only
+    // many calls later.
+    int month = 0;
+    for (auto _ : state) {
+        BuildMonth(month);
+        month = (month + 101) % kMonths;
+    }
+}
+BENCHMARK(BM_MonthTable_FarApart)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_MonthTable_NothingRemembered(benchmark::State& state)
 {
     int month = 0;
     for (auto _ : state) {
-        // A different month each time, so no result is simply repeated.
-        int date[3] = {2000 + month / 12, month % 12 + 1, 1};
-        kc.SetCalender(date);
-        benchmark::DoNotOptimize(kc.Day[0]);
-        month = (month + 1) % 1200;
+        std::chrono::duration<double> elapsed{};
+        std::thread([&] {
+            const auto start = std::chrono::steady_clock::now();
+            BuildMonth(month);
+            elapsed = std::chrono::steady_clock::now() - start;
+        }).join();
+        state.SetIterationTime(elapsed.count());
+        month = (month + 101) % kMonths;
     }
 }
-BENCHMARK(BM_SetCalenderOneMonth);
+BENCHMARK(BM_MonthTable_NothingRemembered)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
-void BM_SetCalenderWholeRange(benchmark::State& state)
+void BM_MonthTable_WholeRange(benchmark::State& state)
 {
     for (auto _ : state) {
-        for (int year = 1900; year <= 2100; ++year) {
-            for (int month = 1; month <= 12; ++month) {
-                int date[3] = {year, month, 1};
-                kc.SetCalender(date);
-                benchmark::DoNotOptimize(kc.Day[0]);
-            }
-        }
+        for (int month = 0; month < kMonths; ++month)
+            BuildMonth(month);
     }
-    state.SetItemsProcessed(state.iterations() * 2412);
+    state.SetItemsProcessed(state.iterations() * kMonths);
 }
-BENCHMARK(BM_SetCalenderWholeRange)
+BENCHMARK(BM_MonthTable_WholeRange)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -1,7 +1,25 @@
-// One full repaint of the main window (month table and grid on an off-screen
-// bitmap of the toolkit) and the time from opening the main window to its
+// Painting the main window's month (month table and grid) onto an off-screen
+// bitmap of the toolkit, and the time from opening the main window to its
 // first painted month. Needs a display: without one, run it as
 //   xvfb-run -a build/bench/bench_repaint
+//
+// The window keeps a picture of every text it has drawn, by font, colour and
+// text (desktop/platform/text_image_cache.h); laying a text out costs far more
+// than painting its picture. Hence three repaints:
+//   RepaintMonth_Warm      the month on screen painted again, as after an
+//                          expose or a scroll: every picture is there, and the
+//                          month table's sun and moon series remember every
+//                          moment it needs.
+//   RepaintMonth_NextMonth holding Shift+Down: the pictures of texts that
+//                          earlier months showed are there, the texts new to
+//                          the month are laid out (and the cache starts over
+//                          whenever it reaches its limit of pictures).
+//   RepaintMonth_Cold      the first paint in a newly opened window, whose
+//                          picture cache is empty: every text is laid out and
+//                          its picture made. Months far apart each time. Only
+//                          the paint is timed, not the opening of the window;
+//                          the toolkit's own font caches are warm from the
+//                          windows opened before.
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -25,34 +43,110 @@ public:
     bool OnInit() override { return true; }
 };
 
-void BM_RepaintMonth(benchmark::State& state)
+void Close(TMainFrame* frame)
+{
+    frame->Destroy();
+    wxTheApp->ProcessIdle();
+}
+
+// A bitmap of the client area's size, cleared before each paint as the
+// toolkit clears a window.
+class OffScreen {
+public:
+    explicit OffScreen(TMyWindow* window)
+        : window_(window), bitmap_(window->GetClientSize().x, window->GetClientSize().y, 24), dc_(bitmap_)
+    {
+    }
+    ~OffScreen() { dc_.SelectObject(wxNullBitmap); }
+    void Paint()
+    {
+        dc_.SetBackground(*wxWHITE_BRUSH);
+        dc_.Clear();
+        window_->PaintMonth(dc_);
+    }
+
+private:
+    TMyWindow* window_;
+    wxBitmap bitmap_;
+    wxMemoryDC dc_;
+};
+
+void BM_RepaintMonth_Warm(benchmark::State& state)
 {
     TMainFrame* frame = TMainFrame::Open();
     TMyWindow* window = frame->Client();
     CStatus::TableType = static_cast<int>(state.range(0));
-    const wxSize size = window->GetClientSize();
-    wxBitmap bitmap(size.x, size.y, 24);
-    wxMemoryDC dc(bitmap);
-    int step = 0;
-    for (auto _ : state) {
-        // Holding Shift+Down: every repaint shows the next month.
-        ActDate[0] = 2000 + step / 12;
-        ActDate[1] = step % 12 + 1;
-        step = (step + 1) % 1200;
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-        window->PaintMonth(dc);
+    ActDate[0] = 2001;
+    ActDate[1] = 5;
+    {
+        OffScreen screen(window);
+        screen.Paint();  // the month is on screen
+        for (auto _ : state)
+            screen.Paint();
     }
-    dc.SelectObject(wxNullBitmap);
-    frame->Destroy();
-    wxTheApp->ProcessIdle();
+    Close(frame);
 }
-BENCHMARK(BM_RepaintMonth)
+BENCHMARK(BM_RepaintMonth_Warm)
     ->Arg(0)
     ->Arg(1)
     ->Arg(2)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+void BM_RepaintMonth_NextMonth(benchmark::State& state)
+{
+    TMainFrame* frame = TMainFrame::Open();
+    TMyWindow* window = frame->Client();
+    CStatus::TableType = static_cast<int>(state.range(0));
+    int step = 0;
+    {
+        OffScreen screen(window);
+        for (auto _ : state) {
+            ActDate[0] = 2000 + step / 12;
+            ActDate[1] = step % 12 + 1;
+            step = (step + 1) % 1200;
+            screen.Paint();
+        }
+    }
+    Close(frame);
+}
+BENCHMARK(BM_RepaintMonth_NextMonth)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+void BM_RepaintMonth_Cold(benchmark::State& state)
+{
+    CStatus::TableType = static_cast<int>(state.range(0));
+    int month = 0;
+    for (auto _ : state) {
+        TMainFrame* frame = TMainFrame::Open();
+        TMyWindow* window = frame->Client();
+        ActDate[0] = 1900 + month / 12;
+        ActDate[1] = month % 12 + 1;
+        month = (month + 101) % 2412;
+        {
+            OffScreen screen(window);
+            const auto start = std::chrono::steady_clock::now();
+            screen.Paint();
+            const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+            state.SetIterationTime(elapsed.count());
+        }
+        Close(frame);
+    }
+}
+BENCHMARK(BM_RepaintMonth_Cold)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 void BM_OpenToFirstPaintedMonth(benchmark::State& state)
@@ -69,8 +163,7 @@ void BM_OpenToFirstPaintedMonth(benchmark::State& state)
             wxYield();
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(elapsed.count());
-        frame->Destroy();
-        wxTheApp->ProcessIdle();
+        Close(frame);
     }
 }
 BENCHMARK(BM_OpenToFirstPaintedMonth)
