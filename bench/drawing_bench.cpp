@@ -13,7 +13,8 @@ void DrawOneMonth(benchmark::State& state, int table)
     CStatus::TableType = table;
     int month = 0;
     for (auto _ : state) {
-        // A different month each time, so no result is simply repeated.
+        // The next month each time: the table is built anew, with what the
+        // month before left remembered (see month_table_bench.cpp).
         int date[3] = {2000 + month / 12, month % 12 + 1, 1};
         kc.SetCalender(date);
         platform::CellSurface surface(78, kc.nDays + 2, 8, 16);
