@@ -1,5 +1,5 @@
-// A private folder per test for event files, the bytes of such files, and
-// records put straight into the store.
+// A private folder per test for event files, their bytes, and records put
+// straight into the store.
 #pragma once
 
 #include <cstdlib>
@@ -23,14 +23,12 @@ public:
     }
     ~EventFolder()
     {
-        // The store of the run must not save into a folder that is gone.
-        Evs.bModify = 0;
+        Evs.bModify = 0;  // the store must not save into a folder that is gone
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
     EventFolder(const EventFolder&) = delete;
     EventFolder& operator=(const EventFolder&) = delete;
-
     std::string File(const std::string& name) const { return path_ + "/" + name; }
 
 private:
@@ -38,10 +36,10 @@ private:
 };
 
 // The CP932 bytes of UTF-8 lines, each ended with CR LF.
-inline std::string CalLines(std::initializer_list<const char*> utf8Lines)
+inline std::string CalLines(std::initializer_list<std::string> utf8Lines)
 {
     std::string bytes;
-    for (const char* line : utf8Lines)
+    for (const std::string& line : utf8Lines)
         bytes += platform::ToSjis(line) + "\r\n";
     return bytes;
 }
@@ -57,7 +55,7 @@ inline std::string ReadBytes(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Loads bytes as the event file path into Evs.
+// Writes bytes as the event file path and loads it into Evs.
 inline int LoadBytes(const std::string& path, const std::string& bytes)
 {
     WriteBytes(path, bytes);
@@ -72,7 +70,7 @@ inline std::string ListedLine(int i)
     return Evs.SetEventList(i, line) == 1 ? platform::ToUtf8(line) : "-";
 }
 
-// A record with a UTF-8 name, stored in CP932 as the event file would give it.
+// A record with a UTF-8 name, stored in CP932 as the event file gives it.
 inline EventRecord Record(int year, int month, int day, int weekCode, const std::string& utf8Name)
 {
     EventRecord record{year, month, day, weekCode, {}};
