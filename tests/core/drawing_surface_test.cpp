@@ -1,4 +1,5 @@
-// The character-cell surface and the line breaking every surface shares.
+// The character-cell surface and the line breaking every surface shares, at
+// the edges the almanac's own drawings do not reach.
 #include <cstring>
 #include <string>
 
@@ -9,16 +10,9 @@
 
 using platform::CellSurface;
 using platform::Rect;
-using platform::Rgb;
 using platform::SjisText;
-using platform::ToUtf8;
 
 namespace {
-
-std::string Cells(const CellSurface& surface, int column, int row, int count)
-{
-    return ToUtf8(surface.TextAt(column, row, count));
-}
 
 void Draw(CellSurface& surface, int x, int y, const char* sjis)
 {
@@ -27,34 +21,23 @@ void Draw(CellSurface& surface, int x, int y, const char* sjis)
 
 }  // namespace
 
-TEST(CellSurface, PixelsLandOnCellsAndFullWidthTakesTwo)
-{
-    CellSurface surface(20, 3, 8, 16);
-    Draw(surface, 3 * 8, 16 + 4, SjisText("暦a"));  // y inside row 1
-    EXPECT_EQ(Cells(surface, 3, 1, 3), "暦a");
-    EXPECT_EQ(Cells(surface, 3, 1, 1), "");  // half a character is never handed out
-    EXPECT_EQ(Cells(surface, 5, 1, 1), "a");
-    EXPECT_EQ(Cells(surface, 0, 0, 20), std::string(20, ' '));
-}
-
 TEST(CellSurface, OverwritingHalfACharacterBlanksTheOtherHalf)
 {
-    CellSurface surface(10, 1, 8, 16);
-    Draw(surface, 0, 0, SjisText("暦暦暦"));  // cells 0-5
-    Draw(surface, 8, 0, "x");                 // over the second half of the first
-    Draw(surface, 32, 0, "y");                // over the first half of the third
-    EXPECT_EQ(Cells(surface, 0, 0, 7), " x暦y  ");
-    Draw(surface, 8, 0, SjisText("月"));  // cells 1-2: splits the 暦 at 2-3
-    EXPECT_EQ(Cells(surface, 0, 0, 6), " 月 y ");
+    CellSurface surface(10, 2, 8, 16);
+    Draw(surface, 0, 16 + 15, SjisText("暦暦暦"));  // any y inside row 1; cells 0-5
+    Draw(surface, 8, 16, "x");                      // over the second half of the first
+    Draw(surface, 32, 16, "y");                     // over the first half of the third
+    EXPECT_EQ(platform::ToUtf8(surface.TextAt(0, 1, 7)), " x暦y  ");
+    Draw(surface, 8, 16, SjisText("月"));  // cells 1-2: splits the 暦 at 2-3
+    EXPECT_EQ(platform::ToUtf8(surface.TextAt(0, 1, 6)), " 月 y ");
+    EXPECT_EQ(surface.TextAt(1, 1, 1), "");  // half a character is never handed out
 }
 
 TEST(CellSurface, TextOutsideTheGridIsClipped)
 {
     CellSurface surface(6, 2, 8, 16);
     Draw(surface, 2 * 8, 0, SjisText("あいう"));  // う would need cells 6-7
-    EXPECT_EQ(surface.RenderPlain(), "  あい\n\n");
-    Draw(surface, -8, 16, SjisText("aあb"));  // a falls left of the grid
-    EXPECT_EQ(Cells(surface, 0, 1, 6), "あb   ");
+    Draw(surface, -8, 16, SjisText("aあb"));      // a falls left of the grid
     Draw(surface, 0, -1, "z");
     Draw(surface, 0, 2 * 16, "z");
     EXPECT_EQ(surface.RenderPlain(), "  あい\nあb\n");
@@ -65,26 +48,11 @@ TEST(CellSurface, LengthAndBrokenBytesAreRespected)
     CellSurface surface(8, 1, 8, 16);
     surface.DrawText(0, 0, "abcdef", 3);
     surface.DrawText(32, 0, "ab\0cd", 5);  // stops at the NUL
-    EXPECT_EQ(Cells(surface, 0, 0, 8), "abc ab  ");
+    EXPECT_EQ(surface.TextAt(0, 0, 8), "abc ab  ");
     CellSurface broken(4, 1, 8, 16);
     broken.DrawText(0, 0, "\x82", 1);  // a lead byte with nothing after it: one cell
     EXPECT_EQ(broken.TextAt(0, 0, 2), "\x82 ");
     EXPECT_EQ(broken.RenderPlain(), "\xEF\xBF\xBD\n");
-}
-
-TEST(CellSurface, ColoursStayWithTheirCells)
-{
-    CellSurface surface(10, 1, 8, 16);
-    Draw(surface, 0, 0, "ab");
-    surface.SetTextColour(Rgb{255, 0, 0});
-    Draw(surface, 16, 0, SjisText("日"));
-    EXPECT_EQ(surface.ColourAt(1, 0), (Rgb{0, 0, 0}));
-    EXPECT_EQ(surface.ColourAt(2, 0), (Rgb{255, 0, 0}));
-    EXPECT_EQ(surface.ColourAt(3, 0), (Rgb{255, 0, 0}));
-    EXPECT_EQ(surface.ColourAt(9, 0), (Rgb{0, 0, 0}));
-
-    const std::string ansi = surface.RenderAnsi();
-    EXPECT_EQ(ansi, "\x1b[48;2;255;255;255m\x1b[38;2;0;0;0mab\x1b[38;2;255;0;0m日      \x1b[0m\n");
 }
 
 TEST(CellSurface, RulesFillOnlyBlankCells)
@@ -97,28 +65,26 @@ TEST(CellSurface, RulesFillOnlyBlankCells)
     EXPECT_EQ(surface.RenderPlain(), "    |\n-あ-+-\n    |\n");
 }
 
-TEST(WrappedText, BreaksAfterBlanksElseBetweenCharacters)
+TEST(WrappedText, BreaksAfterBlanksElseBetweenCharactersWithinTheBox)
 {
-    CellSurface surface(10, 5, 8, 16);
-    const char* text = "abc def ghi";
-    EXPECT_EQ(surface.DrawTextWrapped(text, std::strlen(text), Rect{8, 16, 8 + 6 * 8, 5 * 16}), 3);
-    EXPECT_EQ(surface.RenderPlain(), "\n abc\n def\n ghi\n\n");
-    EXPECT_EQ(surface.CountWrappedLines(text, std::strlen(text), 6 * 8), 3);
-    EXPECT_EQ(surface.CountWrappedLines(text, std::strlen(text), 7 * 8), 2);
-
-    // Five full-width characters in five cells: two a line, never split.
-    CellSurface narrow(5, 3, 8, 16);
-    const char* kana = SjisText("あいうえお");
-    EXPECT_EQ(narrow.DrawTextWrapped(kana, std::strlen(kana), Rect{0, 0, 5 * 8, 3 * 16}), 3);
-    EXPECT_EQ(narrow.RenderPlain(), "あい\nうえ\nお\n");
-}
-
-TEST(WrappedText, StopsAtTheBoxBottomAndAtTheLength)
-{
+    const struct {
+        const char* text;
+        std::size_t length;
+        int columns, rows, drawn;
+        const char* shown;
+    } cases[] = {
+        {"abc def ghi", 11, 6, 5, 3, "abc\ndef\nghi\n\n\n"},
+        {SjisText("あいうえお"), 10, 5, 3, 3, "あい\nうえ\nお\n"},  // never split
+        {"abcdefghijkl", 10, 4, 2, 2, "abcd\nefgh\n"},              // the box bottom stops it
+    };
+    for (const auto& c : cases) {
+        CellSurface surface(c.columns, c.rows, 8, 16);
+        EXPECT_EQ(surface.DrawTextWrapped(c.text, c.length, Rect{0, 0, c.columns * 8, c.rows * 16}), c.drawn);
+        EXPECT_EQ(surface.RenderPlain(), c.shown);
+    }
     CellSurface surface(4, 4, 8, 16);
-    const char* text = "abcdefghijkl";
-    EXPECT_EQ(surface.DrawTextWrapped(text, 10, Rect{0, 0, 4 * 8, 2 * 16}), 2);
-    EXPECT_EQ(surface.RenderPlain(), "abcd\nefgh\n\n\n");
+    const char* text = "abc def ghi";
+    EXPECT_EQ(surface.CountWrappedLines(text, 11, 7 * 8), 2);
     EXPECT_EQ(surface.CountWrappedLines(text, 10, 4 * 8), 3);
     EXPECT_EQ(surface.CountWrappedLines(text, 0, 4 * 8), 0);
     // A box narrower than one character still moves on, a character a line.

@@ -22,10 +22,9 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/new" "$work/old" "$work/pack" "$work/bare" "$work/day"
 cp "$ums" "$work/day/vesoma.ums"
 
-# The event file as the program writes it, CP932 with CR LF, and a last line
-# without its line end, which is never read. events.txt has every date rule,
-# records on holidays and on a substitute holiday, more events on 5 May 2001
-# than the grid's text holds, names too long to store and lines the reader skips.
+# events.txt in CP932 with CR LF, as the program writes it (every date rule,
+# events on holidays, more on 5 May 2001 than the grid's text holds, names too
+# long, lines the reader skips), and a last line without CR LF, never read.
 events=$work/events.cal
 {
   iconv -f UTF-8 -t CP932 "$here/events.txt" | sed 's/$/\r/'
@@ -37,13 +36,12 @@ run() { (cd "$work/$1" && shift 2 && "$tool" "$@") >"$work/new/$2"; }
 
 run bare tsv-1900-2100.tsv --tsv 1900 1 2100 12
 run bare tsv-2000-2008-events.tsv --tsv --events "$events" 2000 1 2008 12
-# The range ends; lunisolar months numbered out of order (1984-85, 2033-34,
-# 2052); two lunisolar months begun in one month (1997-09); leap months
-# (2001-05/06, 2004-03, 2033-12, 2034-02); equinox holidays, 2005-03 with its
-# substitute; substitute holidays and a Sunday 1 January without one (2006-01);
-# nine-star switches (2000-06, 2000-12, 1975-12 on the 1st); a term on the 3rd
-# (2025-02); four notes on one day (1902-08); Februaries of leap and common
-# years; the first month of day numbers from 1 (1975-01); year ends.
+# Range ends; lunisolar months numbered out of order (1984-85, 2033-34, 2052);
+# two lunisolar months begun in a month (1997-09); leap months (2001-05/06,
+# 2004-03, 2033-12, 2034-02); equinoxes, 2005-03 with a substitute holiday;
+# substitute holidays, none after a Sunday 1 January (2006-01); nine-star
+# switches (2000-06, 2000-12, 1975-12 on the 1st); a term on the 3rd (2025-02);
+# four notes on a day (1902-08); Februaries; day numbers from 1 (1975-01).
 for month in 1900-01 1900-02 1902-08 1975-01 1975-12 1984-11 1984-12 1985-02 1997-09 1999-12 \
   2000-01 2000-02 2000-03 2000-04 2000-06 2000-09 2000-12 2001-05 2001-06 2004-03 2005-03 \
   2006-01 2007-02 2007-12 2025-02 2033-10 2033-12 2034-02 2052-12 2100-02 2100-12; do
