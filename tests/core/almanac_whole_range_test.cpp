@@ -1,6 +1,7 @@
 // Every day the almanac shows, 1900-2100, against rules stated here on their
 // own: the civil calendar, the cycles, the officers, the nine stars, the
 // substitute holidays and the almanac notes.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -79,9 +80,9 @@ TEST(WholeRange, CivilDatesLunisolarMonthsAndTheCyclesRunOnDayByDay)
         SCOPED_TRACE(When(days[i]));
         const bool leap = a.nYear % 4 == 0 && (a.nYear % 100 != 0 || a.nYear % 400 == 0);
         const bool last = a.nDay == (a.nMonth == 2 ? 28 + leap : 30 + (a.nMonth + a.nMonth / 8) % 2);
-        ASSERT_EQ(d.nDay, last ? 1 : a.nDay + 1);
-        ASSERT_EQ(d.nMonth * 10000 + d.nYear, last ? (a.nMonth % 12 + 1) * 10000 + a.nYear + (a.nMonth == 12)
-                                                   : a.nMonth * 10000 + a.nYear);
+        ASSERT_EQ((std::array{d.nYear, d.nMonth, d.nDay}),
+                  (std::array{a.nYear + (last && a.nMonth == 12), last ? a.nMonth % 12 + 1 : a.nMonth,
+                              last ? 1 : a.nDay + 1}));
         // 1 January 1900 was a Monday; the week code counts the weekday's turn.
         ASSERT_EQ(d.nWeekCode, static_cast<int>((1 + i) % 7) + 32 * ((d.nDay - 1) / 7 + 1));
         ASSERT_EQ(d.nKanshi, days[i].g);
@@ -92,8 +93,8 @@ TEST(WholeRange, CivilDatesLunisolarMonthsAndTheCyclesRunOnDayByDay)
             ASSERT_TRUE((a.nInDay == 29 || a.nInDay == 30) &&
                         (d.nUrus == 0 || (a.nUrus == 0 && a.nInMonth == d.nInMonth)));
         else
-            ASSERT_EQ(d.nInDay * 100 + d.nInMonth * 2 + d.nUrus,
-                      (a.nInDay + 1) * 100 + a.nInMonth * 2 + a.nUrus);
+            ASSERT_EQ((std::array{d.nInDay, d.nInMonth, d.nUrus}),
+                      (std::array{a.nInDay + 1, a.nInMonth, a.nUrus}));
         // 先勝 on the 1st of the first month, 友引 on the 1st of the second ...
         ASSERT_EQ(d.nRoki, (d.nInMonth + d.nInDay - 2) % 6);
         // 建 falls on the days of the solar month's own branch, 寅 in the first.

@@ -1,27 +1,12 @@
-// The searches behind the almanac's terms, new moons and nine stars, where
-// they say more than the days of the month table show.
+// The solar term search and the nine stars where they say more than the days
+// of the month table show.
 #include <array>
 #include <cstdint>
 
 #include <gtest/gtest.h>
 
-#include "core/calendar/date_arith.h"
-#include "core/calendar/lunisolar.h"
 #include "core/calendar/nine_stars.h"
 #include "core/calendar/solar_terms.h"
-
-namespace {
-
-double TimeOf(int y, int m, int d)
-{
-    const int date[3] = {y, m, d};
-    double t;
-    std::int32_t n;
-    calcnen(&t, date, &n);
-    return t;
-}
-
-}  // namespace
 
 TEST(SolarTerms, NoTermBeforeDay32LeavesTheRecordAlone)
 {
@@ -34,23 +19,6 @@ TEST(SolarTerms, NoTermBeforeDay32LeavesTheRecordAlone)
     EXPECT_EQ(CalcSekki(none, &n), -1);
     EXPECT_EQ((std::array<int, 2>{none[2], none[3]}), (std::array<int, 2>{31, -7}));
     EXPECT_EQ(n, 9223);  // 1 April 2000, where the search stopped
-}
-
-TEST(NewMoons, SearchesReturnTheDistanceAndLeaveTheCallersHalf)
-{
-    double record[2];
-    EXPECT_EQ(saku(TimeOf(2000, 2, 5), record), 1);
-    EXPECT_EQ(saku(TimeOf(2000, 2, 4), record), 0);
-    // From 5 March 2000 the previous new moon is 5 February, 29 days back;
-    // the search starting 28 days back returns that distance + 1.
-    int sector[2] = {0, 99};
-    double distance = 0;
-    bfsaku(sector, &distance, TimeOf(2000, 3, 5));
-    EXPECT_EQ(distance, 30);
-    EXPECT_EQ(sector[1], 99);
-    distance = 0;
-    afsaku(sector, &distance, TimeOf(2000, 2, 5));
-    EXPECT_EQ(distance, 31);  // 6 March 2000
 }
 
 TEST(NineStars, StarDirectionAndDaysToTheNextPeriod)

@@ -1,4 +1,4 @@
-// The character cell, the font description and the printer unit.
+// The character cell and the font description of the current font.
 #include <cstring>
 #include <string>
 
@@ -33,7 +33,7 @@ private:
 
 }  // namespace
 
-TEST(TextAttributes, CellFontAndPrinterUnit)
+TEST(TextAttributes, CellAndFontDescription)
 {
     // The cell is the average width by the height plus the leading.
     int size[2] = {0, 0};
@@ -52,10 +52,6 @@ TEST(TextAttributes, CellFontAndPrinterUnit)
                                  f.lfPitchAndFamily) +
                   " " + f.lfFaceName,
               "12 7 0 700 10 0 IPAGothic");
-
-    // The printer unit is a tenth of an inch.
-    for (int dpi : {300, 600, 96})
-        EXPECT_EQ(GetPrinterRaito(platform::CellSurface(1, 1, 1, 1, dpi)), dpi / 10) << dpi;
 }
 
 TEST(TextAttributes, LongFaceNameIsCutAtACharacter)
