@@ -16,33 +16,19 @@
 
 class EventFolder {
 public:
-    EventFolder()
-    {
-        char pattern[] = "/tmp/vesoma-events-XXXXXX";
-        path_ = mkdtemp(pattern);
-    }
+    EventFolder() : path_(MakeFolder()) {}
     ~EventFolder()
     {
         Evs.bModify = 0;  // the store must not save into a folder that is gone
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(path_, ignored_);
     }
-    EventFolder(const EventFolder&) = delete;
-    EventFolder& operator=(const EventFolder&) = delete;
     std::string File(const std::string& name) const { return path_ + "/" + name; }
 
 private:
+    static std::string MakeFolder() { return mkdtemp(std::string("/tmp/vesoma-events-XXXXXX").data()); }
     std::string path_;
+    std::error_code ignored_;
 };
-
-// The CP932 bytes of UTF-8 lines, each ended with CR LF.
-inline std::string CalLines(std::initializer_list<std::string> utf8Lines)
-{
-    std::string bytes;
-    for (const std::string& line : utf8Lines)
-        bytes += platform::ToSjis(line) + "\r\n";
-    return bytes;
-}
 
 inline void WriteBytes(const std::string& path, const std::string& bytes)
 {
@@ -55,12 +41,20 @@ inline std::string ReadBytes(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// The CP932 bytes of UTF-8 lines, each ended with CR LF.
+inline std::string CalLines(std::initializer_list<std::string> utf8Lines)
+{
+    std::string bytes;
+    for (const std::string& line : utf8Lines)
+        bytes += platform::ToSjis(line) + "\r\n";
+    return bytes;
+}
+
 // Writes bytes as the event file path and loads it into Evs.
-inline int LoadBytes(const std::string& path, const std::string& bytes)
+inline int LoadBytes(std::string path, const std::string& bytes)
 {
     WriteBytes(path, bytes);
-    std::string name = path;
-    return Evs.LoadEvent(name.data());
+    return Evs.LoadEvent(path.data());
 }
 
 // Record line i of Evs as UTF-8, or "-" past the end.
