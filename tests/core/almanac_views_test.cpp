@@ -1,7 +1,6 @@
 // The windows the terminal tool does not draw, on the character-cell surface:
 // the day window's extent and shown day, the today's-events window and the
 // six-day-cycle calendar.
-#include <cstdio>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -67,7 +66,8 @@ TEST_F(Views, DayWindowWidthAndLinesFollowTheTextsAndTheCountedEvents)
         day.nEvent = c.counted;
         surface = platform::CellSurface(100, 20, c.cellWidth, 16);
         const DayViewExtent extent = DrawVesomaDay(surface, day, store, nullptr);
-        SCOPED_TRACE(std::to_string(c.day) + " " + std::to_string(c.cellWidth) + " " + std::to_string(c.stored));
+        SCOPED_TRACE(std::to_string(c.day) + " " + std::to_string(c.cellWidth) + " " +
+                     std::to_string(c.stored));
         EXPECT_EQ(extent.nColumns, c.columns);
         EXPECT_EQ(extent.nLines, c.lines);
         EXPECT_EQ(At(8, 3 + c.counted, 1), " ");  // no more events than counted
@@ -94,7 +94,9 @@ TEST_F(Views, DayWindowShowsTheSelectedDayKeptWithinTheMonth)
 
 TEST_F(Views, TodaysWindowGreetsWithTheDateAndOneSentencePerEvent)
 {
-    const auto sentence = [](const std::string& name) { return SjisText("　きょうは ") + name + " " + SjisText(" です。"); };
+    const auto sentence = [](const std::string& name) {
+        return SjisText("　きょうは ") + name + " " + SjisText(" です。");
+    };
     Select(2000, 1, 5, {"alpha", "beta", "gamma"});
     EXPECT_EQ(DrawInfo(surface, table, store), 3);
     EXPECT_EQ(At(1, 0, 21), SjisText("2000年 1月 5日 水曜日"));
@@ -137,16 +139,21 @@ TEST_F(Views, SixDayCalendarPutsEachDayUnderItsWeekdayOverItsSixDayNameInTheirCo
             const int column = 6 * (place % 7);
             const int row = 2 * (place / 7) + 1;
             const int roki = table.Day[day - 1].nRoki;
-            char number[8];
-            std::snprintf(number, sizeof number, "%2d", day);
-            EXPECT_EQ(At(column + 2, row, 2) + At(column + 1, row + 1, 4), number + std::string(szRoki[roki], 4));
-            EXPECT_EQ(surface.ColourAt(column + 3, row), place % 7 == 0 ? kRed : place % 7 == 6 ? kBlue : kBlack);
-            const Rgb sixDay = roki == 3 ? Rgb{255, 0, 255} : roki == 4 ? Rgb{0, 255, 0} : kBlack;  // 仏滅, 大安
+            const std::string number = (day < 10 ? " " : "") + std::to_string(day);
+            EXPECT_EQ(At(column + 2, row, 2) + At(column + 1, row + 1, 4),
+                      number + std::string(szRoki[roki], 4));
+            EXPECT_EQ(surface.ColourAt(column + 3, row), place % 7 == 0   ? kRed
+                                                         : place % 7 == 6 ? kBlue
+                                                                          : kBlack);
+            const Rgb sixDay = roki == 3   ? Rgb{255, 0, 255}
+                               : roki == 4 ? Rgb{0, 255, 0}
+                                           : kBlack;  // 仏滅, 大安
             EXPECT_EQ(surface.ColourAt(column + 1, row + 1), sixDay);
         }
         // After the last day only the rules, to the bottom line.
         for (; place < 42; ++place)
-            EXPECT_EQ(At(6 * (place % 7) + 1, 2 * (place / 7) + 1, 5) + At(6 * (place % 7) + 1, 2 * (place / 7) + 2, 5),
+            EXPECT_EQ(At(6 * (place % 7) + 1, 2 * (place / 7) + 1, 5) +
+                          At(6 * (place % 7) + 1, 2 * (place / 7) + 2, 5),
                       "-----     ")
                 << place;
         for (int i = 0; i < 7; ++i)

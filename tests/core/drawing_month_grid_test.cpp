@@ -12,31 +12,25 @@ using platform::Rgb;
 
 namespace {
 
-class MonthGrid : public ::testing::Test {
-protected:
-    void SetUp() override { StoreRecords({}); }
-    void TearDown() override
-    {
-        CStatus::TableType = savedTable;
-        StoreRecords({});
-    }
-    // Builds and draws the month with the given table type on cells of the given size.
-    static CellSurface Draw(int year, int month, int table, int cellWidth = 8, int cellHeight = 16)
-    {
-        int date[3] = {year, month, 1};
-        kc.SetCalender(date);
-        for (int i = 0; i < kc.nDays; ++i)
-            kc.Day[i].nEvent = 99;  // the drawing must overwrite every day's count
-        CStatus::TableType = table;
-        CellSurface surface(78, kc.nDays + 2, cellWidth, cellHeight);
-        kc.DarwCalender(surface);
-        return surface;
-    }
+// Builds and draws kc for the month with the given table type and cell size;
+// every day's event count is spoilt first, for the drawing to overwrite.
+CellSurface Draw(int year, int month, int table, int cellWidth = 8, int cellHeight = 16)
+{
+    const int date[3] = {year, month, 1};
+    kc.SetCalender(date);
+    for (int i = 0; i < kc.nDays; ++i)
+        kc.Day[i].nEvent = 99;
+    const int saved = CStatus::TableType;
+    CStatus::TableType = table;
+    CellSurface surface(78, kc.nDays + 2, cellWidth, cellHeight);
+    kc.DarwCalender(surface);
+    CStatus::TableType = saved;
+    return surface;
+}
 
-    int savedTable = CStatus::TableType;
-};
+}  // namespace
 
-TEST_F(MonthGrid, WeekdayRedOnSundaysAndHolidaysAndSubstituteHolidaysInRed)
+TEST(MonthGrid, WeekdayRedOnSundaysAndHolidaysAndSubstituteHolidaysInRed)
 {
     const Rgb red{255, 0, 0};
     int substitutes = 0;
@@ -44,40 +38,38 @@ TEST_F(MonthGrid, WeekdayRedOnSundaysAndHolidaysAndSubstituteHolidaysInRed)
         const CellSurface surface = Draw(1996 + month / 12, month % 12 + 1, 1);
         for (int d = 1; d <= kc.nDays; ++d) {
             const DayEntry& e = kc.Day[d - 1];
+            SCOPED_TRACE(std::to_string(e.nYear) + "/" + std::to_string(e.nMonth) + "/" + std::to_string(d));
             const int weekday = e.nWeekCode % 32 % 7;
-            const Rgb colour = e.nHoly > 0 || weekday == 0 ? red : Rgb{0, 0, 255 * (weekday == 6)};
-            ASSERT_EQ(surface.ColourAt(4, d + 1), colour) << e.nYear << "/" << e.nMonth << "/" << d;
+            const Rgb weekdayColour = e.nHoly > 0 || weekday == 0 ? red : Rgb{0, 0, 255 * (weekday == 6)};
+            ASSERT_EQ(surface.ColourAt(4, d + 1), weekdayColour);
             if (e.nHoly != 16)
                 continue;
             ++substitutes;
             EXPECT_EQ(platform::ToUtf8(surface.TextAt(14, d + 1, 10)), "振替休日  ");
             for (int column = 14; column < 22; ++column)
-                ASSERT_EQ(surface.ColourAt(column, d + 1), red) << e.nYear << "/" << e.nMonth << "/" << d;
+                ASSERT_EQ(surface.ColourAt(column, d + 1), red);
         }
     }
     EXPECT_GE(substitutes, 25);
 }
 
-TEST_F(MonthGrid, DrawingStoresEachDaysEventCount)
+TEST(MonthGrid, DrawingStoresEachDaysEventCountAndTheStoresFailure)
 {
     StoreRecords({Record(2001, 5, 31, -1, "会議"), Record(0, 0, 0, 3, "毎週水曜日")});
     Draw(2001, 5, 0);
     for (int d = 1; d <= kc.nDays; ++d)  // 1 May 2001 was a Tuesday
         EXPECT_EQ(kc.Day[d - 1].nEvent, (d == 31) + (d % 7 == 2)) << d;
-
-    // A block of records that cannot be read: the failure is stored, nothing drawn.
-    Events::hMem.clear();
+    Events::hMem.clear();  // a block of records that cannot be read: nothing drawn
     const CellSurface surface = Draw(2001, 5, 0);
     for (int d = 1; d <= kc.nDays; ++d)
         EXPECT_EQ(kc.Day[d - 1].nEvent, -1) << d;
     EXPECT_EQ(surface.TextAt(14, 32, 10), std::string(10, ' '));
+    StoreRecords({});
 }
 
-TEST_F(MonthGrid, SameCellsWhateverTheCellSize)
+TEST(MonthGrid, SameCellsWhateverTheCellSize)
 {
     const std::string cells = Draw(2001, 5, 2).RenderAnsi();
     EXPECT_EQ(Draw(2001, 5, 2, 7, 13).RenderAnsi(), cells);
     EXPECT_EQ(Draw(2001, 5, 2, 12, 25).RenderAnsi(), cells);
 }
-
-}  // namespace
