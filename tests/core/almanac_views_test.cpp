@@ -116,9 +116,10 @@ TEST_F(Views, TodaysWindowGreetsWithTheDateAndOneSentencePerEvent)
     EXPECT_EQ(At(3, 2, 11) + At(3, 3, 46) + At(3, 4, 14) + At(3, 5, 23),
               SjisText("　きょうは ") + std::string(60, 'A') + sentence("next"));
 
-    // A Sunday in red, and nothing to say without events of the day.
+    // A Sunday in red, and nothing to say with events on other days only.
     surface = platform::CellSurface(50, 20, 8, 16);
     Select(2000, 1, 2);
+    StoreRecords({Record(2000, 1, 5, -1, "on the 5th")});
     EXPECT_EQ(DrawInfo(surface, table, store), 0);
     EXPECT_EQ(At(16, 0, 6) + At(0, 2, 50), SjisText("日曜日") + std::string(50, ' '));
     EXPECT_EQ(surface.ColourAt(16, 0), kRed);
