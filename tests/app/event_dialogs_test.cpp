@@ -8,32 +8,21 @@
 #include <type_traits>
 #include <vector>
 
-#include <gtest/gtest.h>
-#include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/frame.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
-#include <wx/statbox.h>
 #include <wx/textctrl.h>
 
-#include "core/almanac/vesoma.h"
-#include "core/events/events.h"
-#include "desktop/app/app_globals.h"
-#include "desktop/app/main_frame.h"
-#include "desktop/app/my_window.h"
 #include "desktop/dialogs/event_edit_dialog.h"
 #include "desktop/dialogs/event_list_dialog.h"
-#include "desktop/resources/commands.h"
 #include "platform/cell_surface.h"
-#include "platform/sjis.h"
+#include "tests/core/event_files.h"
 #include "tests/support/app_fixture.h"
 
 namespace {
 
-using platform::MbButtons;
-using platform::MbIcon;
 using platform::MbResult;
 using Ints = std::vector<int>;
 using Lines = std::vector<std::string>;
@@ -72,16 +61,14 @@ Lines Fields(const EventEditDialog& editor)
     return fields;
 }
 
-// The store's records as record lines, in store order.
+// The record lines of the store in store order, or of the list as it shows them.
 Lines StoreLines()
 {
     Lines lines;
-    char line[nEventLineSize];
-    for (int i = 0; Evs.SetEventList(i, line) == 1; ++i)
-        lines.push_back(platform::ToUtf8(line));
+    for (int i = 0; ListedLine(i) != "-"; ++i)
+        lines.push_back(ListedLine(i));
     return lines;
 }
-
 Lines ListLines(const EventListDialog& list)
 {
     Lines lines;
@@ -90,12 +77,12 @@ Lines ListLines(const EventListDialog& list)
     return lines;
 }
 
-std::string Box(const std::string& caption, const std::string& text, MbButtons buttons, MbIcon icon)
+std::string Box(const std::string& caption, const std::string& text, platform::MbButtons buttons,
+                platform::MbIcon icon)
 {
     return caption + ": " + text + " (buttons " + std::to_string(static_cast<int>(buttons)) + ", icon " +
            std::to_string(static_cast<int>(icon)) + ")";
 }
-
 // The message boxes that act showed, each answered so.
 Lines Answering(MbResult answer, const std::function<void()>& act)
 {
@@ -111,8 +98,8 @@ Lines Answering(MbResult answer, const std::function<void()>& act)
 template <class Dialog>
 Dialog* OpenModal()
 {
-    for (wxWindow* window : wxTopLevelWindows) {
-        if (auto* dialog = dynamic_cast<Dialog*>(window); dialog && dialog->IsModal())
+    for (Dialog* dialog : OpenWindows<Dialog>()) {
+        if (dialog->IsModal())
             return dialog;
     }
     return nullptr;
@@ -131,6 +118,15 @@ void WhenEditorOpens(std::function<void(EventEditDialog&)> act)
     });
 }
 
+// The grid line of day in the month of ActDate, as the month table draws it.
+std::string GridLine(int day)
+{
+    kc.SetCalender(ActDate);
+    platform::CellSurface surface(TMyWindow::kGridColumns, kc.nDays + TMyWindow::kHeaderLines, 8, 16);
+    kc.DarwCalender(surface);
+    return platform::ToUtf8(surface.TextAt(0, day + 1, TMyWindow::kGridColumns));
+}
+
 class EventDialogTest : public AppTest {
 protected:
     void SetUp() override
@@ -142,22 +138,18 @@ protected:
         Evs.bEdit = 0;
         LoadStore({});
     }
-
     void TearDown() override
     {
         owner->Destroy();
         AppTest::TearDown();
     }
-
     void LoadStore(const Lines& lines)
     {
         std::string text;
         for (const std::string& line : lines)
-            text += line + "\r\n";
-        WriteFile("VESOMA.CAL", text);
-        ASSERT_EQ(Evs.LoadEvent(std::string("VESOMA.CAL").data()), 1);
+            text += platform::ToSjis(line) + "\r\n";
+        ASSERT_EQ(LoadBytes("VESOMA.CAL", text), 1);
     }
-
     // The list of kFile, shown as the owner of the editors it opens; it goes with its owner.
     EventListDialog& OpenList()
     {
@@ -171,82 +163,40 @@ protected:
     wxFrame* owner = nullptr;
 };
 
-// The focusable controls in tab order as "id label x,y", the place in dialog units.
-Lines Controls(wxDialog& dialog)
-{
-    Lines controls;
-    for (wxWindow* child : dialog.GetChildren()) {
-        if (!child->IsShown() || !child->AcceptsFocus())
-            continue;
-        const wxPoint at = dialog.ConvertPixelsToDialog(child->GetPosition());
-        const std::string label = dynamic_cast<wxTextCtrl*>(child) ? "" : child->GetLabel().utf8_string();
-        controls.push_back(std::to_string(child->GetId()) + (label.empty() ? "" : " " + label) + " " +
-                           std::to_string(at.x) + "," + std::to_string(at.y));
-    }
-    return controls;
-}
-
-TEST_F(EventDialogTest, BothDialogsOpenAtTheirPlaceWithTheirControlsInTabOrder)
+// In dialog units from their owner; the resource size is the client area, so
+// the window's caption cuts off nothing.
+TEST_F(EventDialogTest, BothDialogsOpenAtTheirPlaceWithTheirWholeClientArea)
 {
     EventEditDialog editor(owner, "EventEditBox", &Evs);
     EventListDialog list(owner, "EventListBox", &Evs);
-    EXPECT_EQ(editor.GetTitle().utf8_string(), "イベントの登録");
-    EXPECT_EQ(list.GetTitle().utf8_string(), "イベントの一覧");
     for (wxDialog* dialog : std::initializer_list<wxDialog*>{&editor, &list})
         EXPECT_EQ(dialog->GetPosition(), owner->ClientToScreen(dialog->ConvertDialogToPixels(wxPoint(8, 6))));
     EXPECT_EQ(editor.GetClientSize(), editor.ConvertDialogToPixels(wxSize(265, 120)));
     EXPECT_EQ(list.GetClientSize(), list.ConvertDialogToPixels(wxSize(265, 113)));
-    // 5100 and 5101 are OK and Cancel.
-    EXPECT_EQ(Controls(editor), (Lines{"327 60,8",
-                                       "328 89,8",
-                                       "788 52,26",
-                                       "326 18,8",
-                                       "787 155,8",
-                                       "5101 取消 76,44",
-                                       "5100 了解 26,44",
-                                       "771 ヘルプ 136,44",
-                                       "793 次を登録 216,44",
-                                       "792 曜日を指定 205,8",
-                                       "817 毎週 25,82",
-                                       "818 第１ 25,92",
-                                       "819 第２ 25,102",
-                                       "820 第３ 60,82",
-                                       "821 第４ 60,92",
-                                       "822 第５ 60,102",
-                                       "802 日曜 105,82",
-                                       "803 月曜 105,92",
-                                       "804 火曜 105,102",
-                                       "805 水曜 140,82",
-                                       "806 木曜 140,92",
-                                       "807 金曜 140,102",
-                                       "808 土曜 175,82"}));
-    EXPECT_EQ(editor.pWeekGroup->GetLabel().utf8_string(), " 曜日指定 ");
-    EXPECT_EQ(Controls(list), (Lines{"776 12,14", "5100 了解 10,90", "5101 取消 56,90", "769 追加... 110,90",
-                                     "770 変更... 145,90", "772 削除 180,90", "771 ヘルプ 220,90"}));
 }
 
 // ---- The editor ------------------------------------------------------------
 
-TEST_F(EventDialogTest, OkRegistersADateOrAWeekdayRule)
+TEST_F(EventDialogTest, OkRegistersADateOrAWeekdayRuleOnOneLine)
 {
     struct Case {
-        const char* year;
-        const char* day;
-        int ordinal;  // radio indexes, -1: no weekday rule
-        int weekday;
-        const char* line;
+        const char *year, *day;
+        int ordinal, weekday;  // radio indexes, -1: no weekday rule
+        const char *name, *line;
     };
     for (const Case& c :
-         {Case{"", "25", -1, -1, "****/12/25,Ｘ"}, Case{"", "", 2, 2, "****/12/第２火曜日,Ｘ"},
+         {Case{"", "25", -1, -1, "Ｘ", "****/12/25,Ｘ"}, Case{"", "", 2, 2, "Ｘ", "****/12/第２火曜日,Ｘ"},
           // The typed day gives way to the rule.
-          Case{"2001", "15", 0, 5, "2001/12/毎週金曜日,Ｘ"}}) {
+          Case{"2001", "15", 0, 5, "Ｘ", "2001/12/毎週金曜日,Ｘ"},
+          // A pasted line break or tab becomes a blank: the record stays one line.
+          Case{"", "25", -1, -1, "A\r\nB\tC", "****/12/25,A  B C"}}) {
         SCOPED_TRACE(c.line);
         LoadStore({});
         EventEditDialog dialog(owner, "EventEditBox", &Evs);
         int rule[2];
         EXPECT_EQ(dialog.CheckWeek(rule), 0) << "no ordinal and no weekday chosen at first";
         EXPECT_FALSE(dialog.pWeekText->IsEnabled() || dialog.pNumRadio[2]->IsEnabled());
-        Type({{dialog.pYear, c.year}, {dialog.pMonth, "12"}, {dialog.pDay, c.day}, {dialog.pName, "Ｘ"}});
+        Type({{dialog.pYear, c.year}, {dialog.pMonth, "12"}, {dialog.pDay, c.day}, {dialog.pName, c.name}});
         if (c.ordinal >= 0) {
             Click(dialog.pWeekCheck);
             Click(dialog.pNumRadio[c.ordinal]);
@@ -261,15 +211,6 @@ TEST_F(EventDialogTest, OkRegistersADateOrAWeekdayRule)
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(EventDialogTest, LineBreaksAndTabsInANameBecomeBlanksSoTheRecordStaysOneLine)
-{
-    LoadStore({});
-    EventEditDialog dialog(owner, "EventEditBox", &Evs);
-    Type({{dialog.pYear, ""}, {dialog.pMonth, "12"}, {dialog.pDay, "25"}, {dialog.pName, "A\r\nB\tC"}});
-    dialog.CmOk();
-    EXPECT_EQ(StoreLines(), Lines{"****/12/25,A  B C"});
-}
-
 TEST_F(EventDialogTest, EditingARuleFillsTheFieldsAndRadioChangesRewriteIt)
 {
     std::string line = platform::ToSjis("****/**/第２火曜日,定例会");
@@ -279,8 +220,7 @@ TEST_F(EventDialogTest, EditingARuleFillsTheFieldsAndRadioChangesRewriteIt)
     EXPECT_EQ(Evs.bEdit, 0);
     EXPECT_EQ(Fields(dialog), (Lines{"****", "**", "", "第２火曜日", "定例会"}));
     EXPECT_TRUE(dialog.pWeekCheck->GetValue() && dialog.pNumRadio[2]->GetValue() &&
-                dialog.pDayRadio[2]->GetValue());
-    EXPECT_TRUE(dialog.pWeekText->IsEnabled());
+                dialog.pDayRadio[2]->GetValue() && dialog.pWeekText->IsEnabled());
     EXPECT_FALSE(dialog.pNextButton->IsEnabled()) << "a changed record replaces one line";
     Click(dialog.pDayRadio[3]);
     EXPECT_EQ(dialog.pWeekText->GetValue().utf8_string(), "第２水曜日");
@@ -293,8 +233,7 @@ TEST_F(EventDialogTest, EditingARuleFillsTheFieldsAndRadioChangesRewriteIt)
 TEST_F(EventDialogTest, RefusedEntriesKeepTheDialogOpenWithTheirFields)
 {
     struct Case {
-        const char* day;
-        const char* name;
+        const char *day, *name;
         void (EventEditDialog::*press)();
         const char* message;
     };
@@ -307,8 +246,9 @@ TEST_F(EventDialogTest, RefusedEntriesKeepTheDialogOpenWithTheirFields)
         SCOPED_TRACE(c.message);
         Type({{dialog.pMonth, "5"}, {dialog.pDay, c.day}, {dialog.pName, c.name}});
         const Lines typed = Fields(dialog);
-        EXPECT_EQ(Answering(MbResult::Ok, [&] { (dialog.*c.press)(); }),
-                  Lines{Box("イベント登録", c.message, MbButtons::Ok, MbIcon::Exclamation)});
+        EXPECT_EQ(
+            Answering(MbResult::Ok, [&] { (dialog.*c.press)(); }),
+            Lines{Box("イベント登録", c.message, platform::MbButtons::Ok, platform::MbIcon::Exclamation)});
         EXPECT_EQ(Fields(dialog), typed);
         EXPECT_EQ((Ints{dialog.bRefused, dialog.GetReturnCode(), Events::nCount}), (Ints{1, 0, 0}));
     }
@@ -356,14 +296,15 @@ TEST_F(EventDialogTest, TheListShowsTheStoreInCp932OrderAndOkWithoutChangesKeeps
     EXPECT_EQ(ListLines(list), kListed);
     EXPECT_EQ(list.pList->GetString(1).utf8_string(), "****/12/25,Ａ");
     // Change and delete need a selection; a shown list box may have picked one itself.
+    for (const int selection : {int(wxNOT_FOUND), 0}) {
+        list.pList->SetSelection(selection);
+        list.UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        EXPECT_EQ((std::vector<bool>{list.FindWindow(770)->IsEnabled(), list.FindWindow(772)->IsEnabled()}),
+                  std::vector<bool>(2, selection == 0));
+    }
     list.pList->SetSelection(wxNOT_FOUND);
-    list.UpdateWindowUI(wxUPDATE_UI_RECURSE);
-    EXPECT_FALSE(list.FindWindow(770)->IsEnabled() || list.FindWindow(772)->IsEnabled());
     list.CmEventDelete();
     list.CmEventEdit();
-    list.pList->SetSelection(0);
-    list.UpdateWindowUI(wxUPDATE_UI_RECURSE);
-    EXPECT_TRUE(list.FindWindow(770)->IsEnabled() && list.FindWindow(772)->IsEnabled());
     list.CmOk();
     EXPECT_EQ(StoreLines(), kFile);
     EXPECT_EQ((Ints{list.GetReturnCode(), Evs.bModify}), (Ints{1, 0}));
@@ -394,8 +335,8 @@ TEST_F(EventDialogTest, ChangeAndDeleteInTheListRebuildTheStoreOnOkAndAreDropped
         Answering(MbResult::No, [&] { list.CmEventDelete(); });
         EXPECT_EQ(ListLines(list), changed) << "No keeps the line";
         EXPECT_EQ(Answering(MbResult::Yes, [&] { list.CmEventDelete(); }),
-                  Lines{Box("イベント削除", "****/12/25,あ\n－ 削除しますか？", MbButtons::YesNo,
-                            MbIcon::Question)});
+                  Lines{Box("イベント削除", "****/12/25,あ\n－ 削除しますか？", platform::MbButtons::YesNo,
+                            platform::MbIcon::Question)});
         const Lines kept = {"****/**/第２火曜日,C", "****/12/25,Ａ", "1996/ 5/ 4,B"};
         EXPECT_EQ(ListLines(list), kept);
         EXPECT_EQ(Events::nCount, 5) << "deleting touches only the list";
@@ -407,7 +348,7 @@ TEST_F(EventDialogTest, ChangeAndDeleteInTheListRebuildTheStoreOnOkAndAreDropped
         }
         EXPECT_EQ(Answering(MbResult::No, [&] { list.CmCancel(); }),
                   Lines{Box("イベント登録", "イベントは変更されています。\n登録しなくてもよいですか？",
-                            MbButtons::YesNo, MbIcon::Question)});
+                            platform::MbButtons::YesNo, platform::MbIcon::Question)});
         EXPECT_EQ(list.GetReturnCode(), 0) << "No keeps the list open";
         EXPECT_EQ(ListLines(list), kept);
         Answering(MbResult::Yes, [&] { list.CmCancel(); });
@@ -432,11 +373,10 @@ TEST_F(EventDialogTest, AddingAfterAChangeOpensEmptyAndListsWhatNextRegistered)
         editor.CmEventNext();
         Type({{editor.pMonth, "2"}, {editor.pDay, "3"}, {editor.pName, "節分"}});
         editor.CmEventNext();
-        editor.CmCancel();
     });
     list.CmEventAdd();
-    const Lines expected = {"****/ 1/ 1,元日", "****/ 2/ 3,節分", "****/**/第２火曜日,C",
-                            "****/12/25,Ａ",   "****/12/25,あ",   "1996/ 5/ 3,B"};
+    Lines expected = kListed;
+    expected.insert(expected.begin(), {"****/ 1/ 1,元日", "****/ 2/ 3,節分"});
     EXPECT_EQ(ListLines(list), expected);
     list.CmOk();
     EXPECT_EQ(StoreLines(), expected);
@@ -444,32 +384,21 @@ TEST_F(EventDialogTest, AddingAfterAChangeOpensEmptyAndListsWhatNextRegistered)
 
 // ---- From the menu to the month grid and back from the file ------------------
 
-// The grid line of day in the month of ActDate, as the month table draws it.
-std::string GridLine(int day)
+// Saving writes the file the events came from, even when the settings name
+// another one from the next start on.
+TEST_F(EventDialogTest, EventsEnteredInTheDialogsShowInTheGridAndSurviveASaveAndARestart)
 {
-    kc.SetCalender(ActDate);
-    platform::CellSurface surface(TMyWindow::kGridColumns, kc.nDays + TMyWindow::kHeaderLines, 8, 16);
-    kc.DarwCalender(surface);
-    return platform::ToUtf8(surface.TextAt(0, day + 1, TMyWindow::kGridColumns));
-}
-
-TEST_F(EventDialogTest, EventsEnteredInTheDialogsShowInTheGridAndSurviveARestart)
-{
+    WriteFile("VESOMA.CAL", "****/12/25,クリスマス\r\n");
     TMainFrame* frame = StartProgram();
-    ASSERT_NE(frame, nullptr);
-    TMyWindow* window = frame->Client();
-    ASSERT_NE(window, nullptr);
     PumpEvents();
-
-    window->CellSet(3);
+    frame->Client()->CellSet(3);
     WhenEditorOpens([](EventEditDialog& editor) {
         Type({{editor.pDay, "25"}, {editor.pName, "歯医者"}});
         editor.CmOk();
     });
     SendCommand(frame, commands::kEventEdit);
-    EXPECT_EQ(window->bSelect, 0) << "the month is repainted";
+    EXPECT_EQ(frame->Client()->bSelect, 0) << "the month is repainted";
     EXPECT_NE(GridLine(25).find("歯医者"), std::string::npos);
-
     wxTheApp->CallAfter([] {
         auto* list = OpenModal<EventListDialog>();
         ASSERT_NE(list, nullptr);
@@ -484,19 +413,23 @@ TEST_F(EventDialogTest, EventsEnteredInTheDialogsShowInTheGridAndSurviveARestart
         list->CmOk();
     });
     SendCommand(frame, commands::kEventList);
-    ASSERT_EQ(Events::nCount, 2);
+    ASSERT_EQ(Events::nCount, 3);
     // 15 May 2001 is the third Tuesday.
     EXPECT_NE(GridLine(15).find("燃えないゴミ"), std::string::npos);
     EXPECT_EQ(GridLine(8).find("燃えないゴミ"), std::string::npos);
 
+    std::strcpy(frame->Client()->szEventFile, "OTHER.CAL");
     SendCommand(frame, commands::kEventSave);
     EXPECT_EQ(Evs.bModify, 0);
+    EXPECT_FALSE(std::filesystem::exists(workDir / "OTHER.CAL"));
+    // The list's OK rebuilt the store in list order.
+    EXPECT_EQ(platform::ToUtf8(ReadBytes("VESOMA.CAL")),
+              "****/**/25,歯医者\r\n****/**/第３火曜日,燃えないゴミ\r\n****/12/25,クリスマス\r\n");
     frame->Close(true);
     PumpEvents();
     EXPECT_TRUE(messages.shown.empty()) << "saved: no question at the end";
-
     StartProgram();
-    ASSERT_EQ(Events::nCount, 2);
+    ASSERT_EQ(Events::nCount, 3);
     EXPECT_NE(GridLine(25).find("歯医者"), std::string::npos);
     EXPECT_NE(GridLine(15).find("燃えないゴミ"), std::string::npos);
 }

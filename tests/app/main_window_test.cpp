@@ -1,80 +1,34 @@
 // The main frame and the month window as the user meets them: start-up,
-// commands, month stepping and the selection of a day.
+// commands, month stepping, the selection of a day, saving, closing and help.
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
-#include <gtest/gtest.h>
-#include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/html/helpfrm.h>
 #include <wx/menu.h>
+#include <wx/statbmp.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
 
-#include "core/almanac/vesoma.h"
-#include "core/events/events.h"
-#include "core/settings/init_info.h"
-#include "core/settings/status.h"
-#include "desktop/app/app_globals.h"
-#include "desktop/app/main_frame.h"
-#include "desktop/app/my_window.h"
+#include "desktop/app/screen_cell.h"
 #include "desktop/platform/wx_text.h"
-#include "desktop/resources/commands.h"
-#include "platform/sjis.h"
+#include "desktop/resources/help.h"
+#include "desktop/resources/resources.h"
 #include "tests/support/app_fixture.h"
 
 namespace {
 
-std::vector<int> ShownDate()
-{
-    return {ActDate[0], ActDate[1], ActDate[2]};
-}
-
-void Click(TMyWindow* window, int y, wxEventType type = wxEVT_LEFT_DOWN)
-{
-    wxMouseEvent click(type);
-    click.SetPosition(wxPoint(5, y));
-    click.SetEventObject(window);
-    window->GetEventHandler()->ProcessEvent(click);
-}
-
-// An event the user added in this session and has not saved yet.
-void AddEvent(int year, int month, int day, const char* utf8Name)
-{
-    std::strcpy(Evs.szEvent, platform::SjisText(utf8Name));
-    Evs.nDate[0] = year;
-    Evs.nDate[1] = month;
-    Evs.nDate[2] = day;
-    Evs.nDate[3] = -1;
-    ASSERT_EQ(Evs.AddEvent(), 1);
-}
-
-// The help viewer's frame while it is open.
-wxWindow* OpenHelpFrame()
-{
-    for (wxWindow* window : wxTopLevelWindows) {
-        if (dynamic_cast<wxHtmlHelpFrame*>(window) != nullptr && !window->IsBeingDeleted())
-            return window;
-    }
-    return nullptr;
-}
-
-// Whether the band covers grid line `line` of a rendering whose first line is
-// at grid line `top`: column 77 is never written, so it shows the background.
+// Whether the selection band covers grid line `line` of a rendering whose first
+// line is grid line `top`: column 77 is never written, so it shows the background.
 bool BandOn(const wxImage& image, const TMyWindow* window, int line, int top = 0)
 {
     const int x = 77 * window->nCharWidth + window->nCharWidth / 2;
     const int y = (line - top) * window->nCharHeight + window->nCharHeight / 2;
     return image.GetRed(x, y) < 128 && image.GetGreen(x, y) < 128 && image.GetBlue(x, y) < 128;
 }
-
-}  // namespace
 
 using StartUpTest = AppTest;
 
@@ -85,10 +39,9 @@ TEST_F(StartUpTest, WithoutProfileTakesDefaultsAndWritesNothing)
     EXPECT_EQ(std::make_tuple(CStatus::EventInfo, CStatus::TableType, CStatus::UnseiDisp),
               std::make_tuple(1, 1, 1));
     EXPECT_EQ(ShownDate(), (std::vector<int>{2001, 5, 20}));
-    EXPECT_EQ(frame->Client()->Today[3], 3 * 32 + 0);  // the third Sunday
-    EXPECT_EQ(frame->GetTitle().utf8_string(), "Ｑｕｅｌｏｎの運勢暦");
+    EXPECT_EQ(frame->Client()->Today[3], 3 * 32 + 0);                    // the third Sunday
+    EXPECT_EQ(frame->GetTitle().utf8_string(), "Ｑｕｅｌｏｎの運勢暦");  // from the string table
     EXPECT_TRUE(messages.shown.empty());
-
     PumpEvents();
     frame->Close(true);
     PumpEvents();
@@ -112,12 +65,10 @@ TEST_F(StartUpTest, FailingEventFileIsReportedAndTheProgramRunsOn)
 {
     std::filesystem::create_directory(workDir / "folder.cal");
     WriteFile("VESOMA.ini", "[VESOMA]\nEventFile=folder.cal\n");
-
     TMainFrame* frame = StartProgram();
-
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.LastText(), "イベント読み込みに失敗しました");
-    EXPECT_EQ(messages.LastCaption(), "イベント読み込み");
+    EXPECT_EQ(messages.LastCaption() + ": " + messages.LastText(),
+              "イベント読み込み: イベント読み込みに失敗しました");
     EXPECT_EQ(messages.shown.back().icon, platform::MbIcon::Stop);
     EXPECT_TRUE(frame->IsShown());
     EXPECT_EQ(ActDate[1], 5);
@@ -125,51 +76,63 @@ TEST_F(StartUpTest, FailingEventFileIsReportedAndTheProgramRunsOn)
 
 using FrameTest = AppTest;
 
-TEST_F(FrameTest, CommandsWithAHandlerAreEnabledAndTheToolBarGivesHints)
+TEST_F(FrameTest, CommandsWithAHandlerAreEnabledAndShowTheirHints)
 {
     TMainFrame* frame = StartProgram();
+    EXPECT_TRUE(frame->GetIcon().IsOk());
+    std::vector<int> disabled;
     wxMenuBar* menuBar = frame->GetMenuBar();
-    for (size_t i = 0; i < menuBar->GetMenuCount(); ++i)
+    for (size_t i = 0; i < menuBar->GetMenuCount(); ++i) {
         menuBar->GetMenu(i)->UpdateUI(frame);
+        for (wxMenuItem* item : menuBar->GetMenu(i)->GetMenuItems()) {
+            if (!item->IsSeparator() && !item->IsEnabled())
+                disabled.push_back(item->GetId());
+        }
+    }
+    EXPECT_EQ(disabled, std::vector<int>{commands::kFont});
+    // Every tool works and has a picture of its own.
     wxToolBar* toolBar = frame->GetToolBar();
     toolBar->UpdateWindowUI();
-    const int kUnhandled = 785;
-    for (int id : {48, 49, 63, 513, 514, 515, 516, 517, 769, 776, 777, 778, kUnhandled, 992, 997, 1023}) {
-        SCOPED_TRACE(id);
-        ASSERT_NE(menuBar->FindItem(id), nullptr);
-        EXPECT_EQ(menuBar->IsEnabled(id), id != kUnhandled);
-        EXPECT_TRUE(toolBar->FindById(id) == nullptr || toolBar->GetToolEnabled(id) == (id != kUnhandled));
-    }
-
-    std::vector<int> tools;  // 0 for a separator
+    std::set<std::string> pictures;
+    int tools = 0;
     for (size_t i = 0; i < toolBar->GetToolsCount(); ++i) {
         const wxToolBarToolBase* tool = toolBar->GetToolByPos(static_cast<int>(i));
-        tools.push_back(tool->IsSeparator() ? 0 : tool->GetId());
+        if (tool->IsSeparator())
+            continue;
+        ++tools;
+        EXPECT_TRUE(tool->IsEnabled()) << tool->GetId();
+        const wxImage picture = tool->GetNormalBitmap().ConvertToImage();
+        EXPECT_EQ(picture.GetSize(), wxSize(22, 20)) << tool->GetId();
+        pictures.insert(std::string(reinterpret_cast<char*>(picture.GetData()), 22 * 20 * 3));
     }
-    EXPECT_EQ(tools, (std::vector<int>{517, 0, 515, 514, 513, 0, 516, 0, 48}));
+    EXPECT_GT(tools, 1);
+    EXPECT_EQ(pictures.size(), static_cast<size_t>(tools));
 
-    toolBar->OnMouseEnter(513);
+    toolBar->OnMouseEnter(commands::kVesomaAfter);
     EXPECT_EQ(sb->GetStatusText().utf8_string(), "翌月の運勢暦を開きます");
     for (const auto& [id, hint] :
-         {std::pair<int, std::string>{1023, "バージョン情報ダイアログボックスを開きます"}, {769, ""}}) {
+         {std::pair<int, std::string>{commands::kAbout, "バージョン情報ダイアログボックスを開きます"},
+          {commands::kInitSetup, ""}}) {
         wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, id);
         highlight.SetEventObject(frame);
         frame->GetEventHandler()->ProcessEvent(highlight);
         EXPECT_EQ(sb->GetStatusText().utf8_string(), hint) << id;
     }
+    wxDialog about;  // the About box carries the program's icon
+    ASSERT_TRUE(resources::LoadAboutBox(about, frame));
+    auto* icon = dynamic_cast<wxStaticBitmap*>(about.FindWindow(4096));
+    EXPECT_TRUE(icon && icon->GetBitmap().IsOk());
 }
 
 TEST_F(FrameTest, SizeFollowsTheCharacterCellWithinTheScreen)
 {
     TMainFrame* frame = StartProgram();
     const TMyWindow* window = frame->Client();
-
     // The almanac font: a full-width character is exactly two cells.
     wxClientDC dc(frame->Client());
     dc.SetFont(window->GetFont());
     EXPECT_EQ(dc.GetTextExtent(platform::WxFromSjis(platform::SjisText("暦"))).x, 2 * window->nCharWidth);
     EXPECT_EQ(frame->GetSize().x, 81 * window->nCharWidth);
-
     EXPECT_EQ(TMainFrame::SizeFor({8, 18}, 30, {1280, 1024}), wxSize(648, 30 + 38 * 18));
     EXPECT_EQ(TMainFrame::SizeFor({8, 18}, 30, {600, 480}), wxSize(600, 480));
 }
@@ -179,8 +142,10 @@ TEST_F(FrameTest, ClosingAsksAboutUnsavedEventsAndAFailedSaveKeepsTheProgramOpen
     WriteFile("VESOMA.ini", "[VESOMA]\nEventFile=missing/VESOMA.CAL\n");
     MessageRecorder yes(platform::MbResult::Yes);
     wxWeakRef<TMainFrame> frame = StartProgram();
-    AddEvent(2001, 6, 1, "追加");
-
+    const int date[4] = {2001, 6, 1, -1};  // an event added in this session and not saved
+    std::memcpy(Evs.nDate, date, sizeof date);
+    std::strcpy(Evs.szEvent, "new");
+    ASSERT_EQ(Evs.AddEvent(), 1);
     frame->Close();
     wxTheApp->ProcessIdle();
     ASSERT_TRUE(frame);
@@ -199,6 +164,42 @@ TEST_F(FrameTest, ClosingAsksAboutUnsavedEventsAndAFailedSaveKeepsTheProgramOpen
     EXPECT_EQ(no.LastCaption(), "イベント");
 }
 
+TEST_F(FrameTest, HelpOpensEachContextsPageAndClosesWithTheProgram)
+{
+    wxWeakRef<TMainFrame> frame = StartProgram();
+    SendCommand(frame, commands::kHelp);
+    EXPECT_EQ(frame->Client()->bHelpShown, 1);
+    EXPECT_STREQ(szHelpFile, "vesoma.hlp");
+    EXPECT_EQ(HelpPage(), "index.html");
+    SendCommand(frame, commands::kHelpUsage);
+    EXPECT_EQ(HelpPage(), "usage.html");
+    for (const auto& [context, page] :
+         {std::pair<int, std::string>{resources::HelpEventList, "eventlist.html"},
+          {resources::HelpEventEdit, "eventedit.html"},
+          {resources::HelpSettings, "settings.html"}}) {
+        EXPECT_TRUE(resources::ShowHelpContext(nullptr, "VESOMA.HLP", context)) << context;
+        EXPECT_EQ(HelpPage(), page) << context;
+    }
+    // The pages are Japanese text as the user reads it.
+    EXPECT_NE(OpenWindows<wxHtmlHelpFrame>()[0]->GetHelpWindow()->GetHtmlWindow()->ToText().Find(
+                  wxString::FromUTF8("当日のイベントを表示")),
+              wxNOT_FOUND);
+
+    // The closed viewer's frame goes at idle time; help opens again afterwards.
+    resources::QuitHelp();
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(HelpPage(), "");
+    EXPECT_FALSE(resources::ShowHelpContext(nullptr, "OTHER.HLP", resources::HelpProgram));
+    EXPECT_FALSE(resources::ShowHelpContext(nullptr, nullptr, resources::HelpProgram));
+    EXPECT_FALSE(resources::ShowHelpContext(nullptr, "VESOMA.HLP", 17));
+    EXPECT_EQ(HelpPage(), "");
+    SendCommand(frame, commands::kHelp);
+    EXPECT_EQ(HelpPage(), "index.html");
+    frame->Close(true);
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(HelpPage(), "");
+}
+
 using MonthTest = AppTest;
 
 TEST_F(MonthTest, SteppingCrossesYearsAndKeepsTheDay)
@@ -208,8 +209,10 @@ TEST_F(MonthTest, SteppingCrossesYearsAndKeepsTheDay)
     ActDate[1] = 12;
     ActDate[2] = 31;
     // The 31st beyond February's end is kept for the next month.
-    const std::pair<int, std::vector<int>> steps[] = {
-        {513, {2001, 1, 31}}, {514, {2000, 12, 31}}, {513, {2001, 1, 31}}, {513, {2001, 2, 31}}};
+    const std::pair<int, std::vector<int>> steps[] = {{commands::kVesomaAfter, {2001, 1, 31}},
+                                                      {commands::kVesomaBefore, {2000, 12, 31}},
+                                                      {commands::kVesomaAfter, {2001, 1, 31}},
+                                                      {commands::kVesomaAfter, {2001, 2, 31}}};
     for (const auto& [command, date] : steps) {
         SendCommand(frame, command);
         EXPECT_EQ(ShownDate(), date) << "after command " << command << " to " << date[1] << "/" << date[0];
@@ -231,8 +234,7 @@ TEST_F(MonthTest, OnlyClicksOnDayLinesSelectADay)
             dayWindowAsked = true;
             event.Skip();
         },
-        517);
-
+        commands::kVesomaCreate);
     for (const int y : {0, 1 * h + 1, 30 * h + 1}) {
         Click(window, y);
         Click(window, y, wxEVT_LEFT_DCLICK);
@@ -240,83 +242,58 @@ TEST_F(MonthTest, OnlyClicksOnDayLinesSelectADay)
         EXPECT_EQ(window->bSelect, 0) << y;
         EXPECT_FALSE(dayWindowAsked) << y;
     }
-
     Click(window, 29 * h + h - 1);
     EXPECT_EQ(ActDate[2], 28);
     EXPECT_EQ(window->nSelectLine, 29);
-
     Click(window, 6 * h, wxEVT_LEFT_DCLICK);
     EXPECT_EQ(ActDate[2], 5);
     EXPECT_TRUE(dayWindowAsked);
 }
 
-TEST_F(MonthTest, OneBandOnTheSelectedLineUntilTheNextFullRepaint)
+TEST_F(MonthTest, OneBandOnTheSelectedLineUntilTheNextFullRepaintAlsoWhenScrolled)
 {
     TMainFrame* frame = StartProgram();
     TMyWindow* window = frame->Client();
     RenderMonth(window);
     const int h = window->nCharHeight;
-
     Click(window, 10 * h + 2);
     Click(window, 12 * h + 2);
     wxImage picture = RenderMonth(window);
     EXPECT_EQ(ActDate[2], 11);
-    EXPECT_FALSE(BandOn(picture, window, 10));
-    EXPECT_TRUE(BandOn(picture, window, 12));
-    EXPECT_FALSE(BandOn(picture, window, 13));
-
+    EXPECT_EQ((std::vector<bool>{BandOn(picture, window, 10), BandOn(picture, window, 12),
+                                 BandOn(picture, window, 13)}),
+              (std::vector<bool>{false, true, false}));
     SendCommand(frame, commands::kVesomaAfter);
-    picture = RenderMonth(window);
-    EXPECT_FALSE(BandOn(picture, window, 12));
+    EXPECT_FALSE(BandOn(RenderMonth(window), window, 12));
     EXPECT_EQ(ActDate[2], 11);
-}
 
-TEST_F(MonthTest, ClickAfterScrollingSelectsTheLineUnderThePointer)
-{
-    TMainFrame* frame = StartProgram();
-    TMyWindow* window = frame->Client();
-    window->SetClientSize(60 * window->nCharWidth, 10 * window->nCharHeight);
-    frame->SetClientSize(frame->GetClientSize().x, 10 * window->nCharHeight);
+    // Ten lines high and scrolled by three: a click on the top line selects grid line 3.
+    window->SetClientSize(60 * window->nCharWidth, 10 * h);
+    frame->SetClientSize(frame->GetClientSize().x, 10 * h);
     PumpEvents();
     RenderMonth(window);
     window->Scroll(0, 3);
     ASSERT_EQ(window->GetViewStart().y, 3);
-
     Click(window, 1);
     EXPECT_EQ(window->nSelectLine, 3);
     EXPECT_EQ(ActDate[2], 2);
     EXPECT_TRUE(BandOn(RenderMonth(window), window, 3, 3));
 }
 
-using CommandTest = AppTest;
-
-TEST_F(CommandTest, SaveWritesTheFileTheEventsCameFrom)
+// Clicks are divided by the character cell, which is at least a pixel even
+// when the font measures nothing.
+TEST_F(MonthTest, AFontThatMeasuresNothingStillTakesClicks)
 {
-    WriteFile("VESOMA.CAL", "****/12/25,クリスマス\r\n");
-    TMainFrame* frame = StartProgram();
-    AddEvent(0, 4, 5, "花見");
-    // A changed setting takes effect at the next start only.
-    std::strcpy(frame->Client()->szEventFile, "OTHER.CAL");
-
-    SendCommand(frame, commands::kEventSave);
-
-    EXPECT_EQ(Evs.bModify, 0);
-    EXPECT_FALSE(std::filesystem::exists(workDir / "OTHER.CAL"));
-    std::ifstream saved(workDir / "VESOMA.CAL", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(platform::ToUtf8(text), "****/12/25,クリスマス\r\n****/ 4/ 5,花見\r\n");
-    EXPECT_TRUE(messages.shown.empty());
+    TMyWindow* window = StartProgram()->Client();
+    window->SetFont(wxFont(wxFontInfo(wxSize(0, 1))));
+    wxClientDC dc(window);
+    dc.SetFont(window->GetFont());
+    ASSERT_EQ(MeasureCell(dc), wxSize(0, 0)) << "the font must measure nothing for this test";
+    RenderMonth(window);
+    EXPECT_EQ(wxSize(window->nCharWidth, window->nCharHeight), wxSize(1, 1));
+    Click(window, 5);
+    EXPECT_EQ(window->nSelectLine, 5);
+    EXPECT_EQ(ActDate[2], 4);
 }
 
-TEST_F(CommandTest, HelpOpensTheProgramPageAndClosesWithTheProgram)
-{
-    wxWeakRef<TMainFrame> frame = StartProgram();
-    SendCommand(frame, commands::kHelp);
-    EXPECT_EQ(frame->Client()->bHelpShown, 1);
-    EXPECT_STREQ(szHelpFile, "vesoma.hlp");
-    EXPECT_NE(OpenHelpFrame(), nullptr);
-
-    frame->Close(true);
-    wxTheApp->ProcessIdle();
-    EXPECT_EQ(OpenHelpFrame(), nullptr);
-}
+}  // namespace

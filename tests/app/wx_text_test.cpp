@@ -2,39 +2,28 @@
 // label and drawn text passes through.
 #include "desktop/platform/wx_text.h"
 
-#include <cstring>
-
 #include <gtest/gtest.h>
 
 #include "platform/sjis.h"
 
-TEST(WxTextTest, Cp932BecomesTheSameCharacters)
+TEST(WxTextTest, Cp932BecomesTheSameCharactersWithinItsLengthAndNul)
 {
-    const char* sjis = platform::SjisText("Ｑｕｅｌｏｎの運勢暦 (Ver 0.21)");
-    EXPECT_EQ(platform::WxFromSjis(sjis).utf8_string(), "Ｑｕｅｌｏｎの運勢暦 (Ver 0.21)");
-    EXPECT_EQ(platform::SjisFromWx(platform::WxFromSjis(sjis)), sjis);
-}
-
-TEST(WxTextTest, LengthAndNulBoundTheText)
-{
-    const char* sjis = platform::SjisText("大安吉日");
-    EXPECT_EQ(platform::WxFromSjis(sjis, 4).utf8_string(), "大安");
+    const char* title = platform::SjisText("Ｑｕｅｌｏｎの運勢暦 (Ver 0.21)");
+    EXPECT_EQ(platform::WxFromSjis(title).utf8_string(), "Ｑｕｅｌｏｎの運勢暦 (Ver 0.21)");
+    EXPECT_EQ(platform::SjisFromWx(platform::WxFromSjis(title)), title);
+    EXPECT_EQ(platform::WxFromSjis(platform::SjisText("大安吉日"), 4).utf8_string(), "大安");
     const char withNul[] = {'A', 'B', '\0', 'C', 'D'};
     EXPECT_EQ(platform::WxFromSjis(withNul, sizeof withNul).utf8_string(), "AB");
     EXPECT_TRUE(platform::WxFromSjis("", 0).empty());
+    // Characters CP932 lacks become question marks.
+    EXPECT_EQ(platform::SjisFromWx(wxString::FromUTF8("a😀b")), "a?b");
 }
 
 TEST(WxTextTest, BrokenBytesStillShowTheirReadablePart)
 {
     // A lead byte without its trail byte, as a hand-edited event file may hold.
-    std::string broken = platform::SjisText("予定");
-    broken += '\x88';
+    const std::string broken = platform::SjisText("予定") + std::string("\x88");
     const wxString shown = platform::WxFromSjis(broken.c_str());
     EXPECT_EQ(shown.utf8_string().rfind("予定", 0), 0u);
     EXPECT_GT(shown.length(), 2u);
-}
-
-TEST(WxTextTest, CharactersCp932LacksBecomeQuestionMarks)
-{
-    EXPECT_EQ(platform::SjisFromWx(wxString::FromUTF8("a😀b")), "a?b");
 }

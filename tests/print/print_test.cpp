@@ -8,15 +8,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
+#include <regex>
 #include <set>
 #include <sstream>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include <cups/cups.h>
-#include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -26,13 +23,7 @@
 #include <wx/statusbr.h>
 
 #include "core/almanac/text_attr.h"
-#include "core/almanac/vesoma.h"
-#include "core/settings/status.h"
-#include "desktop/app/app_globals.h"
-#include "desktop/app/my_window.h"
-#include "desktop/platform/print_server.h"
 #include "desktop/print/printer.h"
-#include "desktop/resources/commands.h"
 #include "platform/cell_surface.h"
 #include "tests/support/app_fixture.h"
 
@@ -105,21 +96,15 @@ std::vector<Word> Words(const std::string& boxes)
 
 // The non-empty lines, blanks of any width (the title has a full-width one)
 // as one blank, none at the ends.
-std::vector<std::string> SqueezedLines(std::string text)
+std::vector<std::string> SqueezedLines(const std::string& text)
 {
-    const std::string fullWidthBlank = "\xE3\x80\x80";
-    for (std::size_t at = text.find(fullWidthBlank); at != std::string::npos;
-         at = text.find(fullWidthBlank, at))
-        text.replace(at, fullWidthBlank.size(), " ");
+    const std::regex blanks("(?:[ \\t\\f\\r\\v]|\xE3\x80\x80)+");
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
-        std::istringstream words(line);
-        std::string squeezed;
-        for (std::string word; words >> word;)
-            squeezed += (squeezed.empty() ? "" : " ") + word;
-        if (!squeezed.empty())
-            lines.push_back(squeezed);
+        line = std::regex_replace(" " + line + " ", blanks, " ");
+        if (line.size() > 1)
+            lines.push_back(line.substr(1, line.size() - 2));
     }
     return lines;
 }

@@ -2,19 +2,14 @@
 
 #include <fstream>
 
-#include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
+#include <wx/html/helpfrm.h>
 #include <wx/utils.h>
 
-#include "core/almanac/vesoma.h"
-#include "core/events/events.h"
-#include "core/settings/status.h"
-#include "desktop/app/app_globals.h"
-#include "desktop/app/main_frame.h"
-#include "desktop/app/my_window.h"
+#include "core/fortune/fortune_file.h"
+#include "desktop/app/vesoma_window.h"
 #include "platform/clock.h"
-#include "platform/sjis.h"
 
 void AppTest::SetUp()
 {
@@ -33,6 +28,11 @@ void AppTest::SetUp()
     CStatus::EventInfo = 0;
     CStatus::TableType = 0;
     CStatus::UnseiDisp = 0;
+    CStatus::bUmsLoad = 0;
+    ums.hUms.clear();
+    ums.nRecords = 0;
+    bUsingHelp = 0;
+    TVesomaWindow::ptPosition = wxPoint(200, 80);  // where the day window first opens
 }
 
 void AppTest::TearDown()
@@ -55,11 +55,10 @@ TMainFrame* AppTest::StartProgram()
 
 void AppTest::WriteFile(const std::string& name, const std::string& utf8Text)
 {
-    std::ofstream out(workDir / name, std::ios::binary);
-    out << platform::ToSjis(utf8Text);
+    std::ofstream(workDir / name, std::ios::binary) << platform::ToSjis(utf8Text);
 }
 
-void AppTest::PumpEvents()
+void PumpEvents()
 {
     for (int i = 0; i < 5; ++i) {
         wxTheApp->ProcessPendingEvents();
@@ -67,22 +66,49 @@ void AppTest::PumpEvents()
     }
 }
 
-void AppTest::SendCommand(TMainFrame* frame, int id)
+void SendCommand(TMainFrame* frame, int id)
 {
     wxCommandEvent command(wxEVT_MENU, id);
     command.SetEventObject(frame);
     frame->GetEventHandler()->ProcessEvent(command);
 }
 
-wxImage AppTest::RenderMonth(TMyWindow* window)
+std::vector<int> ShownDate()
 {
-    const wxSize size = window->GetClientSize();
+    return {ActDate[0], ActDate[1], ActDate[2]};
+}
+
+void Click(wxWindow* window, int y, wxEventType type)
+{
+    wxMouseEvent click(type);
+    click.SetPosition(wxPoint(5, y));
+    click.SetEventObject(window);
+    window->GetEventHandler()->ProcessEvent(click);
+}
+
+wxImage Render(const wxSize& size, const std::function<void(wxDC&)>& paint)
+{
     wxBitmap bitmap(size.x, size.y, 24);
     wxMemoryDC dc(bitmap);
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
-    window->DoPrepareDC(dc);
-    window->PaintMonth(dc);
+    paint(dc);
     dc.SelectObject(wxNullBitmap);
     return bitmap.ConvertToImage();
+}
+
+wxImage RenderMonth(TMyWindow* window)
+{
+    return Render(window->GetClientSize(), [window](wxDC& dc) {
+        window->DoPrepareDC(dc);
+        window->PaintMonth(dc);
+    });
+}
+
+std::string HelpPage()
+{
+    const std::vector<wxHtmlHelpFrame*> open = OpenWindows<wxHtmlHelpFrame>();
+    return open.empty()
+               ? ""
+               : open[0]->GetHelpWindow()->GetHtmlWindow()->GetOpenedPage().AfterLast(':').utf8_string();
 }

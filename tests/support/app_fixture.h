@@ -1,19 +1,29 @@
 // What every window test starts from: an empty working folder of its own, a
 // fixed today, message boxes recorded instead of shown, and the application
-// state of a program that has not started yet.
+// state of a program that has not started yet; with the steps and readings
+// the window and printing tests share.
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/dc.h>
 #include <wx/image.h>
 #include <wx/weakref.h>
 
+#include "core/almanac/vesoma.h"
+#include "core/events/events.h"
+#include "core/settings/status.h"
+#include "desktop/app/app_globals.h"
 #include "desktop/app/main_frame.h"
+#include "desktop/app/my_window.h"
+#include "desktop/resources/commands.h"
+#include "platform/sjis.h"
 #include "tests/core/message_recorder.h"
-
-class TMyWindow;
 
 class AppTest : public ::testing::Test {
 protected:
@@ -25,19 +35,8 @@ protected:
 
     // Starts the program's main window as the application does.
     TMainFrame* StartProgram();
-
     // Writes CP932 bytes converted from the UTF-8 text into the working folder.
     void WriteFile(const std::string& name, const std::string& utf8Text);
-
-    // Lets the toolkit lay out and paint what is pending.
-    static void PumpEvents();
-
-    // A command of the menu, the tool bar or the accelerators, as the frame gets it.
-    static void SendCommand(TMainFrame* frame, int id);
-
-    // The window's full repaint on an off-screen bitmap of its client size,
-    // with its current scroll position.
-    static wxImage RenderMonth(TMyWindow* window);
 
     MessageRecorder messages;
     std::filesystem::path workDir;
@@ -46,3 +45,34 @@ private:
     std::filesystem::path previousDir_;
     wxWeakRef<TMainFrame> frame_;  // gone once a test closes it
 };
+
+// Lets the toolkit lay out and paint what is pending.
+void PumpEvents();
+// A command of the menu, the tool bar or the accelerators, as the frame gets it.
+void SendCommand(TMainFrame* frame, int id);
+
+// The shown date {year, month, day}.
+std::vector<int> ShownDate();
+
+// A mouse button event of type at x = 5, y pixels down the window's client area.
+void Click(wxWindow* window, int y, wxEventType type = wxEVT_LEFT_DOWN);
+
+// What paint draws on a white bitmap of size.
+wxImage Render(const wxSize& size, const std::function<void(wxDC&)>& paint);
+// The month window's full repaint at its client size and scroll position.
+wxImage RenderMonth(TMyWindow* window);
+
+// The page the help viewer shows, "" while it is closed.
+std::string HelpPage();
+
+// The open (not closing) top-level windows of class T.
+template <class T>
+std::vector<T*> OpenWindows()
+{
+    std::vector<T*> found;
+    for (wxWindow* window : wxTopLevelWindows) {
+        if (auto* typed = dynamic_cast<T*>(window); typed != nullptr && !window->IsBeingDeleted())
+            found.push_back(typed);
+    }
+    return found;
+}

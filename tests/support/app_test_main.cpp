@@ -22,7 +22,6 @@ public:
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-
     wxApp::SetInstance(new TestApp);
     char name[] = "app_tests";
     char* toolkitArguments[] = {name, nullptr};
@@ -36,9 +35,7 @@ int main(int argc, char** argv)
     delete wxLog::SetActiveTarget(new wxLogStderr);
     wxTheApp->CallOnInit();
     resources::InitResources();
-
     const int result = RUN_ALL_TESTS();
-
     wxTheApp->OnExit();
     wxEntryCleanup();
     return result;

@@ -1,0 +1,333 @@
+// The date dialog, the six-day-cycle window, the day window and the
+// today's-events window as the main window opens them. The pictures of the
+// windows go into the build tree beside the test program for people to look
+// at; they are never compared with a stored picture. Each PictureTest runs in
+// a process and on a display of its own (see CMakeLists.txt).
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <wx/button.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/frame.h>
+#include <wx/imagpng.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include "desktop/app/info_window.h"
+#include "desktop/app/rokyo_window.h"
+#include "desktop/app/screen_cell.h"
+#include "desktop/app/vesoma_window.h"
+#include "desktop/dialogs/arrow_pair.h"
+#include "desktop/dialogs/set_date_dialog.h"
+#include "tests/support/app_fixture.h"
+
+namespace {
+
+// The window as the screen shows it, decorations included, once the display
+// server has shown what was painted; saved as name.
+wxImage Screenshot(wxWindow* window, const std::string& name)
+{
+    window->Raise();
+    for (int i = 0; i < 20; ++i) {
+        window->Update();
+        wxMilliSleep(30);
+        PumpEvents();
+    }
+    const wxRect area = window->GetScreenRect();
+    wxScreenDC screen;
+    const wxImage image = Render(
+        area.GetSize(), [&](wxDC& dc) { dc.Blit(0, 0, area.width, area.height, &screen, area.x, area.y); });
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr)
+        wxImage::AddHandler(new wxPNGHandler);
+    EXPECT_TRUE(
+        image.SaveFile((std::filesystem::path(VESOMA_ARTIFACT_DIR) / name).string(), wxBITMAP_TYPE_PNG));
+    return image;
+}
+
+// How many pixels of image inside area (all of it when empty) are near the colour (r, g, b).
+int CountColour(const wxImage& image, int r, int g, int b, wxRect area = wxRect())
+{
+    const wxRect whole(image.GetSize());
+    area = area.IsEmpty() ? whole : area.Intersect(whole);
+    int count = 0;
+    for (int y = area.GetTop(); y <= area.GetBottom(); ++y)
+        for (int x = area.GetLeft(); x <= area.GetRight(); ++x)
+            count += std::abs(image.GetRed(x, y) - r) < 40 && std::abs(image.GetGreen(x, y) - g) < 40 &&
+                     std::abs(image.GetBlue(x, y) - b) < 40;
+    return count;
+}
+
+// The event file with count events of today.
+std::string TodaysEvents(int count)
+{
+    std::string lines;
+    for (int i = 1; i <= count; ++i)
+        lines += "2001/ 5/20,予定その" + std::to_string(i) + "\r\n";
+    return lines;
+}
+
+// The one window of class T after the command that opens it came twice.
+template <class T>
+T* OpenedTwice(TMainFrame* frame, int command)
+{
+    SendCommand(frame, command);
+    SendCommand(frame, command);
+    PumpEvents();
+    const std::vector<T*> open = OpenWindows<T>();
+    return open.size() == 1 ? open[0] : nullptr;
+}
+
+class DateDialogTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        parent = new wxFrame(nullptr, wxID_ANY, "parent");  // dialog units are measured against it
+        dialog = new SetDateDialog(parent, platform::SjisText("表示する月の設定"), date.data());
+        ASSERT_TRUE(dialog->IsLoaded());
+    }
+    void TearDown() override
+    {
+        parent->Destroy();  // and the dialog with it
+        AppTest::TearDown();
+    }
+    void Type(std::array<const char*, 3> fields)
+    {
+        for (int i = 0; i < 3; ++i)
+            dialog->pEdit[i]->ChangeValue(fields[i]);
+    }
+    std::string Fields() const
+    {
+        const auto field = [this](int i) { return dialog->pEdit[i]->GetValue().utf8_string(); };
+        return field(0) + "/" + field(1) + "/" + field(2);
+    }
+
+    std::array<int, 3> date{2001, 5, 20};
+    wxFrame* parent = nullptr;
+    SetDateDialog* dialog = nullptr;
+};
+
+// A click on the upper or lower half of a field's arrows steps it and carries
+// into the next field; only the fields that changed are rewritten.
+TEST_F(DateDialogTest, ArrowClicksStepTheFieldsAndRewriteOnlyThoseTheyChanged)
+{
+    EXPECT_EQ(Fields(), "2001/5/20");
+    EXPECT_EQ(dialog->GetTitle().utf8_string(), "表示する月の設定");
+    EXPECT_GT(dialog->pSpin[2]->GetClientSize().y, 8);  // placed as the resource says
+    // The typed fields, the field clicked, up or down, the fields shown.
+    const std::tuple<std::array<const char*, 3>, int, bool, const char*> steps[] = {
+        {{"2000", "13", "xx"}, 0, true, "2002/13/xx"},
+        {{"2000", "ab", "5"}, 2, true, "2000/1/1"},  // no month 0
+        {{"", "", ""}, 1, true, "/1/"},
+        {{"", "", ""}, 1, false, "-1/11/"},
+        {{"2000", "3", "1"}, 2, false, "2000/2/29"},
+        {{"2000", "2", "29"}, 0, false, "1999/2/29"},
+    };
+    for (const auto& [typed, field, up, shown] : steps) {
+        Type(typed);
+        Click(dialog->pSpin[field], up ? 1 : dialog->pSpin[field]->GetClientSize().y - 2);
+        EXPECT_EQ(Fields(), shown);
+    }
+}
+
+// Only OK with a valid date writes the caller's date; an invalid one is shown
+// as it reads, twice, and keeps the dialog open.
+TEST_F(DateDialogTest, OkRefusesAnInvalidDateCancelLeavesTheDateAndOkWritesAValidOne)
+{
+    dialog->Move(10, 10);
+    dialog->Show();
+    PumpEvents();
+    Screenshot(dialog, "views_date_dialog.png");
+    Type({"2001", "2", "29"});
+    dialog->CmOk();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.LastText() + " " + messages.LastCaption(), "2001/2/29 日付が不正です");
+    EXPECT_EQ(messages.shown.back().icon, platform::MbIcon::Exclamation);
+    EXPECT_EQ(dialog->GetReturnCode(), 0);
+    EXPECT_EQ(Fields(), "2001/2/29");
+    Type({"abcd", "x", ""});
+    dialog->CmOk();
+    EXPECT_EQ(messages.LastText(), "0/0/0");
+    EXPECT_EQ(date, (std::array<int, 3>{2001, 5, 20}));
+    Type({"1999", "1", "1"});
+    dialog->CmCancel();
+    EXPECT_EQ(dialog->GetReturnCode(), 2);
+    EXPECT_EQ(date, (std::array<int, 3>{2001, 5, 20}));
+    Type({"2000", "2", "29"});
+    dialog->CmOk();
+    EXPECT_EQ(messages.shown.size(), 4u);
+    EXPECT_EQ(dialog->GetReturnCode(), 1);
+    EXPECT_EQ(date, (std::array<int, 3>{2000, 2, 29}));
+}
+
+using ViewsTest = AppTest;
+
+TEST_F(ViewsTest, TheDateCommandChangesTheShownMonthOnOkOnly)
+{
+    TMainFrame* frame = StartProgram();
+    PumpEvents();
+    for (const auto& [month, ok, shown] : {std::tuple{"7", true, 7}, std::tuple{"9", false, 7}}) {
+        wxTheApp->CallAfter([month = month, ok = ok] {
+            for (SetDateDialog* dialog : OpenWindows<SetDateDialog>()) {
+                dialog->pEdit[1]->ChangeValue(month);
+                ok ? dialog->CmOk() : dialog->CmCancel();
+            }
+        });
+        SendCommand(frame, commands::kVesomaDate);
+        EXPECT_EQ(ShownDate(), (std::vector<int>{2001, shown, 20})) << month;
+    }
+}
+
+TEST_F(ViewsTest, TheDayWindowFollowsTheSelectedDay)
+{
+    TMainFrame* frame = StartProgram();
+    TMyWindow* window = frame->Client();
+    RenderMonth(window);
+    kc.SetDate(kToday);
+    Click(window, 5 * window->nCharHeight + 1);
+    EXPECT_EQ(kc.nDay, 20);  // no day window yet: the table keeps its day
+    SendCommand(frame, commands::kVesomaCreate);
+    Click(window, 9 * window->nCharHeight + 1);
+    EXPECT_EQ(ActDate[2], 8);
+    EXPECT_EQ(kc.nDay, 8);
+    EXPECT_EQ(CStatus::bUmsLoad, 0);  // no fortune file in the folder
+}
+
+TEST_F(ViewsTest, NoEventsWindowWithoutEventsOrWhenTheSettingIsOffAndItClosesItselfOnADayWithout)
+{
+    WriteFile("VESOMA.CAL", "2001/ 5/21,あした\r\n");
+    StartProgram()->Destroy();
+    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
+    WriteFile("VESOMA.CAL", TodaysEvents(2));
+    WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\n");
+    TMainFrame* frame = StartProgram();
+    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
+    const int tomorrow[3] = {2001, 5, 21};
+    kc.SetDate(tomorrow);
+    new TInfoWindow(frame->Client(), "");
+    for (int i = 0; i < 5 && !OpenWindows<TInfoWindow>().empty(); ++i) {
+        PumpEvents();
+        wxTheApp->ProcessIdle();
+    }
+    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
+}
+
+using PictureTest = AppTest;
+
+TEST_F(PictureTest, MainWindowOfAMonthWithHolidaysTermsAndEvents)
+{
+    WriteFile("VESOMA.ini", "[VESOMA]\nTable=2\nEventInfo=0\n");
+    WriteFile("VESOMA.CAL", "****/ 5/ 3,憲法の日の集い\r\n****/**/第２火曜日,定例会\r\n");
+    TMainFrame* frame = StartProgram();
+    frame->Move(0, 0);
+    PumpEvents();
+    frame->Client()->CellSet(12);
+    const wxImage picture = Screenshot(frame, "main_window.png");
+    EXPECT_GT(CountColour(picture, 255, 0, 0), 0);    // Sundays and holidays
+    EXPECT_GT(CountColour(picture, 0, 64, 255), 0);   // the solar terms
+    EXPECT_GT(CountColour(picture, 0, 128, 128), 0);  // the events
+}
+
+TEST_F(PictureTest, RokyoWindowOnceInItsColoursFollowingTheShownMonth)
+{
+    WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\n");
+    TMainFrame* frame = StartProgram();
+    frame->Move(0, 0);
+    RenderMonth(frame->Client());
+    TRokyoWindow* rokyo = OpenedTwice<TRokyoWindow>(frame, commands::kVesomaRokyo);
+    ASSERT_NE(rokyo, nullptr);
+    EXPECT_EQ(CStatus::bRokyoCreate, 1);
+    EXPECT_EQ(rokyo->GetLabel().utf8_string(), "六曜暦-2001年 5月");
+    EXPECT_TRUE(rokyo->GetIcon().IsOk());
+    const wxSize cell = ScreenCell();
+    EXPECT_EQ(rokyo->GetRect(), wxRect(100, 100, 42 * cell.x, 14 * cell.y + cell.y / 4));
+    // Sundays in red (May 2001 starts on a Tuesday), 仏滅 in magenta.
+    const wxImage image = Render(rokyo->GetClientSize(), [rokyo](wxDC& dc) { rokyo->Paint(dc); });
+    const int w = rokyo->nCharWidth;
+    EXPECT_GT(CountColour(image, 255, 0, 0, wxRect(2 * w, 0, 2 * w, image.GetHeight())), 20);
+    EXPECT_GT(CountColour(image, 255, 0, 255), 20);
+    Screenshot(rokyo, "views_rokyo_window.png");
+
+    SendCommand(frame, commands::kVesomaAfter);
+    RenderMonth(frame->Client());
+    Render(rokyo->GetClientSize(), [rokyo](wxDC& dc) { rokyo->Paint(dc); });  // the title goes with the paint
+    EXPECT_EQ(rokyo->GetLabel().utf8_string(), "六曜暦-2001年 6月");
+    rokyo->Close();
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(CStatus::bRokyoCreate, 0);
+    EXPECT_NE(OpenedTwice<TRokyoWindow>(frame, commands::kVesomaRokyo), nullptr);
+}
+
+TEST_F(PictureTest, DayWindowOpensOnceWithTheFortuneAndReopensAtTheRememberedPlace)
+{
+    WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\nUnsei=1\n");
+    std::filesystem::copy_file(VESOMA_UMS_FILE, workDir / "vesoma.ums");
+    WriteFile("VESOMA.CAL", "****/ 5/ 3,憲法の日の集い\r\n2001/ 5/ 3,家族で出かける\r\n");
+    TMainFrame* frame = StartProgram();
+    frame->Move(0, 0);
+    RenderMonth(frame->Client());
+    frame->Client()->CellSet(4);  // 3 May, a holiday
+    RenderMonth(frame->Client());
+    TVesomaWindow* day = OpenedTwice<TVesomaWindow>(frame, commands::kVesomaCreate);
+    ASSERT_NE(day, nullptr);
+    EXPECT_EQ((std::vector<int>{CStatus::bChildCreate, CStatus::bUmsLoad, kc.nDay}),
+              (std::vector<int>{1, 1, 3}));
+    EXPECT_EQ(day->GetLabel().utf8_string() + " " + day->GetName().utf8_string(), "暦と運勢 VESOMA:DAY");
+    EXPECT_TRUE(day->GetIcon().IsOk());
+    EXPECT_EQ(day->GetRect(), wxRect(200, 80, 420, 200));
+
+    const wxSize cell = ScreenCell();
+    const wxImage image = Render(wxSize(60 * cell.x, 20 * cell.y), [day](wxDC& dc) { day->Paint(dc); });
+    // The holiday name in red on line 0.
+    EXPECT_GT(CountColour(image, 255, 0, 0, wxRect(42 * cell.x, 0, 10 * cell.x, cell.y)), 20);
+    // Two events, the heading and at least three paragraphs, and three lines more.
+    EXPECT_GE(day->Canvas()->GetVirtualSize().y, (4 + 2 + 1 + 3 + 3) * cell.y);
+    Screenshot(day, "views_day_window.png");
+
+    day->Move(300, 150);
+    PumpEvents();
+    EXPECT_EQ(TVesomaWindow::ptPosition, wxPoint(300, 150));
+    day->Close();
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(CStatus::bChildCreate, 0);
+    day = OpenedTwice<TVesomaWindow>(frame, commands::kVesomaCreate);
+    ASSERT_NE(day, nullptr);
+    EXPECT_EQ(day->GetPosition(), wxPoint(300, 150));
+}
+
+TEST_F(PictureTest, InfoWindowOfThreeEventsHasNineLinesOfTwelveFourteenAndTheButtonCloses)
+{
+    const wxSize cell = ScreenCell();
+    WriteFile("VESOMA.CAL", TodaysEvents(12));
+    TMainFrame* first = StartProgram();
+    PumpEvents();
+    ASSERT_EQ(OpenWindows<TInfoWindow>().size(), 1u);
+    EXPECT_EQ(OpenWindows<TInfoWindow>()[0]->GetSize().y, 14 * cell.y);
+    first->Destroy();
+    wxTheApp->ProcessIdle();
+
+    WriteFile("VESOMA.CAL", TodaysEvents(3));
+    TMainFrame* frame = StartProgram();
+    PumpEvents();
+    ASSERT_EQ(OpenWindows<TInfoWindow>().size(), 1u);
+    TInfoWindow* info = OpenWindows<TInfoWindow>()[0];
+    EXPECT_EQ(info->GetSize(), wxSize(50 * cell.x, 9 * cell.y));
+    EXPECT_EQ(info->GetName(), "VESOMA:Event");
+    auto* button = wxDynamicCast(info->FindWindow(3568), wxButton);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->GetPosition(), wxPoint(200 - 4 * cell.x, 6 * cell.y));
+    Screenshot(info, "views_info_window.png");
+    wxCommandEvent press(wxEVT_BUTTON, 3568);
+    press.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(press);
+    wxTheApp->ProcessIdle();
+    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
+    EXPECT_FALSE(frame->IsBeingDeleted());
+}
+
+}  // namespace
