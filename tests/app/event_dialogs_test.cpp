@@ -95,29 +95,6 @@ Lines Answering(MbResult answer, const std::function<void()>& act)
     return boxes;
 }
 
-template <class Dialog>
-Dialog* OpenModal()
-{
-    for (Dialog* dialog : OpenWindows<Dialog>()) {
-        if (dialog->IsModal())
-            return dialog;
-    }
-    return nullptr;
-}
-
-// Runs act on the editor once the next modal run has started; an editor that
-// act left open is cancelled, so that no test can hang in it.
-void WhenEditorOpens(std::function<void(EventEditDialog&)> act)
-{
-    wxTheApp->CallAfter([act] {
-        auto* editor = OpenModal<EventEditDialog>();
-        ASSERT_NE(editor, nullptr);
-        act(*editor);
-        if (editor->IsModal())
-            editor->CmCancel();
-    });
-}
-
 // The grid line of day in the month of ActDate, as the month table draws it.
 std::string GridLine(int day)
 {
@@ -318,11 +295,11 @@ TEST_F(EventDialogTest, ChangeAndDeleteInTheListRebuildTheStoreOnOkAndAreDropped
         SCOPED_TRACE(confirm ? "OK" : "Cancel");
         EventListDialog& list = OpenList();
         list.pList->SetSelection(3);  // 1996/ 5/ 3,B
-        WhenEditorOpens([](EventEditDialog& editor) { editor.CmOk(); });
+        WhenModal<EventEditDialog>([](EventEditDialog& editor) { editor.CmOk(); });
         list.CmEventEdit();
         EXPECT_EQ((Ints{Events::nCount, list.bModified}), (Ints{4, 0}))
             << "an untouched date registers nothing";
-        WhenEditorOpens([](EventEditDialog& editor) {
+        WhenModal<EventEditDialog>([](EventEditDialog& editor) {
             EXPECT_EQ(Fields(editor), (Lines{"1996", " 5", " 3", "", "B"}));
             Type({{editor.pDay, "4"}});
             editor.CmOk();
@@ -361,11 +338,11 @@ TEST_F(EventDialogTest, AddingAfterAChangeOpensEmptyAndListsWhatNextRegistered)
 {
     EventListDialog& list = OpenList();
     list.pList->SetSelection(0);  // a weekday rule: its checked box counts as a change
-    WhenEditorOpens([](EventEditDialog& editor) { editor.CmOk(); });
+    WhenModal<EventEditDialog>([](EventEditDialog& editor) { editor.CmOk(); });
     list.CmEventEdit();
     EXPECT_EQ((Ints{Events::nCount, list.bModified}), (Ints{5, 1}));
     EXPECT_EQ(ListLines(list), kListed) << "the same line came back";
-    WhenEditorOpens([](EventEditDialog& editor) {
+    WhenModal<EventEditDialog>([](EventEditDialog& editor) {
         EXPECT_EQ(Fields(editor), Lines(5));
         EXPECT_FALSE(editor.pWeekCheck->GetValue() || editor.pWeekText->IsEnabled());
         EXPECT_TRUE(editor.pNextButton->IsEnabled());
@@ -392,25 +369,23 @@ TEST_F(EventDialogTest, EventsEnteredInTheDialogsShowInTheGridAndSurviveASaveAnd
     TMainFrame* frame = StartProgram();
     PumpEvents();
     frame->Client()->CellSet(3);
-    WhenEditorOpens([](EventEditDialog& editor) {
+    WhenModal<EventEditDialog>([](EventEditDialog& editor) {
         Type({{editor.pDay, "25"}, {editor.pName, "歯医者"}});
         editor.CmOk();
     });
     SendCommand(frame, commands::kEventEdit);
     EXPECT_EQ(frame->Client()->bSelect, 0) << "the month is repainted";
     EXPECT_NE(GridLine(25).find("歯医者"), std::string::npos);
-    wxTheApp->CallAfter([] {
-        auto* list = OpenModal<EventListDialog>();
-        ASSERT_NE(list, nullptr);
-        WhenEditorOpens([](EventEditDialog& editor) {
+    WhenModal<EventListDialog>([](EventListDialog& list) {
+        WhenModal<EventEditDialog>([](EventEditDialog& editor) {
             Click(editor.pWeekCheck);
             Click(editor.pNumRadio[3]);
             Click(editor.pDayRadio[2]);
             Type({{editor.pName, "燃えないゴミ"}});
             editor.CmOk();
         });
-        list->CmEventAdd();
-        list->CmOk();
+        list.CmEventAdd();
+        list.CmOk();
     });
     SendCommand(frame, commands::kEventList);
     ASSERT_EQ(Events::nCount, 3);

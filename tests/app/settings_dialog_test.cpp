@@ -8,6 +8,7 @@
 
 #include <wx/checkbox.h>
 #include <wx/frame.h>
+#include <wx/html/helpfrm.h>
 #include <wx/textctrl.h>
 
 #include "core/settings/init_info.h"
@@ -85,6 +86,9 @@ TEST_F(SettingsDialogTest, OpensAtItsPlaceInTheOwnerAndItsHelpButtonShowsTheSett
         EXPECT_EQ(d.GetPosition(), owner->ClientToScreen(d.ConvertDialogToPixels(wxPoint(44, 45))));
         Press(d.FindWindow(771));
         EXPECT_EQ(HelpPage(), "settings.html");
+        // The pages are Japanese text as the user reads it.
+        const wxString text = OpenWindows<wxHtmlHelpFrame>()[0]->GetHelpWindow()->GetHtmlWindow()->ToText();
+        EXPECT_NE(text.Find(wxString::FromUTF8("当日のイベントを表示")), wxNOT_FOUND);
     }
     owner->Destroy();
 }
@@ -147,12 +151,10 @@ TEST_F(SettingsDialogTest, ACancelledCommandLeavesTheProfileAndItsTimeStampAConf
     TMainFrame* frame = StartProgram();
     // The user types a new event file, switches the fortune off, then presses button.
     const auto runCommand = [frame](int button) {
-        wxTheApp->CallAfter([button] {
-            for (TInitSetDialog* d : OpenWindows<TInitSetDialog>()) {
-                d->EventFileEdit()->ChangeValue("NEW.CAL");
-                Press(d->Check(523));
-                Press(d->FindWindow(button));
-            }
+        WhenModal<TInitSetDialog>([button](TInitSetDialog& d) {
+            d.EventFileEdit()->ChangeValue("NEW.CAL");
+            Press(d.Check(523));
+            Press(d.FindWindow(button));
         });
         SendCommand(frame, commands::kInitSetup);
     };

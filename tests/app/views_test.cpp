@@ -172,11 +172,9 @@ TEST_F(ViewsTest, TheDateCommandChangesTheShownMonthOnOkOnly)
     TMainFrame* frame = StartProgram();
     PumpEvents();
     for (const auto& [month, ok, shown] : {std::tuple{"7", true, 7}, std::tuple{"9", false, 7}}) {
-        wxTheApp->CallAfter([month = month, ok = ok] {
-            for (SetDateDialog* dialog : OpenWindows<SetDateDialog>()) {
-                dialog->pEdit[1]->ChangeValue(month);
-                ok ? dialog->CmOk() : dialog->CmCancel();
-            }
+        WhenModal<SetDateDialog>([month = month, ok = ok](SetDateDialog& dialog) {
+            dialog.pEdit[1]->ChangeValue(month);
+            ok ? dialog.CmOk() : dialog.CmCancel();
         });
         SendCommand(frame, commands::kVesomaDate);
         EXPECT_EQ(ShownDate(), (std::vector<int>{2001, shown, 20})) << month;

@@ -25,6 +25,7 @@
 #include "core/almanac/text_attr.h"
 #include "desktop/print/printer.h"
 #include "platform/cell_surface.h"
+#include "tests/core/event_files.h"
 #include "tests/support/app_fixture.h"
 
 namespace fs = std::filesystem;
@@ -63,34 +64,23 @@ struct PaintEvent : wxEvent {
     wxEvent* Clone() const override { return new PaintEvent(*this); }
 };
 
+// What a command of the system writes to its standard output.
 std::string RunCommand(const std::string& command)
 {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
+    return std::system((command + " > output.txt").c_str()) == 0 ? ReadBytes("output.txt") : "";
 }
 
 // A word of pdftotext -bbox and where it starts, in points from the top left.
 struct Word {
     std::string text;
-    double x = -1, y = -1;
+    double x, y;
 };
-
 std::vector<Word> Words(const std::string& boxes)
 {
+    const std::regex word("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>");
     std::vector<Word> words;
-    for (std::size_t at = boxes.find("<word "); at != std::string::npos; at = boxes.find("<word ", at + 1)) {
-        Word word;
-        std::sscanf(boxes.c_str() + at, "<word xMin=\"%lf\" yMin=\"%lf\"", &word.x, &word.y);
-        const std::size_t start = boxes.find('>', at) + 1;
-        word.text = boxes.substr(start, boxes.find("</word>", start) - start);
-        words.push_back(word);
-    }
+    for (std::sregex_iterator it(boxes.begin(), boxes.end(), word), end; it != end; ++it)
+        words.push_back({(*it)[3], std::stod((*it)[1]), std::stod((*it)[2])});
     return words;
 }
 
@@ -270,21 +260,17 @@ TEST_F(PrintPdf, FebruaryTwoThousandOneOnOnePageWithTitleAndTwentyEightDays)
         EXPECT_NE(answerer.shown.front().find("PageSetupDialog"), std::string::npos)
             << answerer.shown.front();
     }
-
     SendCommand(frame, commands::kPrint);
-
     EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
     const std::vector<std::pair<std::string, bool>> expectedStatus = {{"2001年2月の運勢暦印刷中...", true},
                                                                       {"", false}};
     EXPECT_EQ(status->texts, expectedStatus);
     EXPECT_EQ(window->pPrinter, nullptr);
-
     const auto jobs = SpooledJobsOnceThereAre(before + 1, std::chrono::seconds(20));
     ASSERT_EQ(jobs.size(), before + 1);
     const std::string job = jobs.rbegin()->string();
     EXPECT_EQ(NewestJobTitle(), "運勢暦");  // what the queue lists the job as
     EXPECT_NE(RunCommand("pdfinfo " + job).find("Pages:           1\n"), std::string::npos);
-
     const std::vector<std::string> printed =
         SqueezedLines(RunCommand("pdftotext -layout -enc UTF-8 " + job + " -"));
     EXPECT_EQ(printed, grid);
@@ -293,7 +279,6 @@ TEST_F(PrintPdf, FebruaryTwoThousandOneOnOnePageWithTitleAndTwentyEightDays)
     // 立春 2001 fell on Sunday 4 February, the 12th day of the first lunar month.
     EXPECT_EQ(printed[4], "4 日 戊戌 立春 天上天一 1/12 三碧 赤口 星 成");
     EXPECT_EQ(printed.back().rfind("28 水 ", 0), 0u) << printed.back();
-
     // The margins, from where the rows of the 10th and the 20th begin: the
     // day number at column 1, the weekday at column 4, rows one line apart.
     const std::vector<Word> words = Words(RunCommand("pdftotext -bbox " + job + " -"));
@@ -322,10 +307,8 @@ TEST_F(PrintPdf, EscapeWhileSpoolingCancelsQuietlyAndClicksAreDropped)
     escape->m_keyCode = WXK_ESCAPE;
     escape->SetEventObject(window);
     wxQueueEvent(window, escape);
-
     SendCommand(frame, commands::kPrint);
     PumpEvents();
-
     EXPECT_EQ(Printer::bAborted, 1);
     EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
     // A job that got through would reach the server within this time.

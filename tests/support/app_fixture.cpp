@@ -23,15 +23,10 @@ void AppTest::SetUp()
 
     platform::SetToday(kToday);
     kc = Vesoma{};  // no test sees the month or day an earlier one left
-    CStatus::bChildCreate = 0;
-    CStatus::bRokyoCreate = 0;
-    CStatus::EventInfo = 0;
-    CStatus::TableType = 0;
-    CStatus::UnseiDisp = 0;
-    CStatus::bUmsLoad = 0;
+    CStatus::bChildCreate = CStatus::bRokyoCreate = CStatus::bUmsLoad = 0;
+    CStatus::EventInfo = CStatus::TableType = CStatus::UnseiDisp = 0;
     ums.hUms.clear();
-    ums.nRecords = 0;
-    bUsingHelp = 0;
+    ums.nRecords = bUsingHelp = 0;
     TVesomaWindow::ptPosition = wxPoint(200, 80);  // where the day window first opens
 }
 

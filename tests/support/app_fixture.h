@@ -27,12 +27,10 @@
 
 class AppTest : public ::testing::Test {
 protected:
-    // 20 May 2001, a Sunday.
-    static constexpr int kToday[3] = {2001, 5, 20};
+    static constexpr int kToday[3] = {2001, 5, 20};  // a Sunday
 
     void SetUp() override;
     void TearDown() override;
-
     // Starts the program's main window as the application does.
     TMainFrame* StartProgram();
     // Writes CP932 bytes converted from the UTF-8 text into the working folder.
@@ -50,18 +48,14 @@ private:
 void PumpEvents();
 // A command of the menu, the tool bar or the accelerators, as the frame gets it.
 void SendCommand(TMainFrame* frame, int id);
-
 // The shown date {year, month, day}.
 std::vector<int> ShownDate();
-
 // A mouse button event of type at x = 5, y pixels down the window's client area.
 void Click(wxWindow* window, int y, wxEventType type = wxEVT_LEFT_DOWN);
-
 // What paint draws on a white bitmap of size.
 wxImage Render(const wxSize& size, const std::function<void(wxDC&)>& paint);
 // The month window's full repaint at its client size and scroll position.
 wxImage RenderMonth(TMyWindow* window);
-
 // The page the help viewer shows, "" while it is closed.
 std::string HelpPage();
 
@@ -75,4 +69,23 @@ std::vector<T*> OpenWindows()
             found.push_back(typed);
     }
     return found;
+}
+
+// Plays the user on the dialog of class T once its modal run has started: act
+// runs on it, and a dialog that act left open is cancelled, so that no test
+// hangs in it.
+template <class T>
+void WhenModal(std::function<void(T&)> act)
+{
+    wxTheApp->CallAfter([act] {
+        for (T* dialog : OpenWindows<T>()) {
+            if (dialog->IsModal()) {
+                act(*dialog);
+                if (dialog->IsModal())
+                    dialog->EndModal(2);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no modal dialog open";
+    });
 }
