@@ -106,6 +106,13 @@ std::string GridLine(int day)
 
 class EventDialogTest : public AppTest {
 protected:
+    // In dialog units from the owner; the resource size is the client area,
+    // so the window's caption cuts off nothing.
+    void ExpectPlaced(wxDialog& dialog, const wxSize& resourceSize)
+    {
+        EXPECT_EQ(dialog.GetPosition(), owner->ClientToScreen(dialog.ConvertDialogToPixels(wxPoint(8, 6))));
+        EXPECT_EQ(dialog.GetClientSize(), dialog.ConvertDialogToPixels(resourceSize));
+    }
     void SetUp() override
     {
         AppTest::SetUp();
@@ -140,18 +147,6 @@ protected:
     wxFrame* owner = nullptr;
 };
 
-// In dialog units from their owner; the resource size is the client area, so
-// the window's caption cuts off nothing.
-TEST_F(EventDialogTest, BothDialogsOpenAtTheirPlaceWithTheirWholeClientArea)
-{
-    EventEditDialog editor(owner, "EventEditBox", &Evs);
-    EventListDialog list(owner, "EventListBox", &Evs);
-    for (wxDialog* dialog : std::initializer_list<wxDialog*>{&editor, &list})
-        EXPECT_EQ(dialog->GetPosition(), owner->ClientToScreen(dialog->ConvertDialogToPixels(wxPoint(8, 6))));
-    EXPECT_EQ(editor.GetClientSize(), editor.ConvertDialogToPixels(wxSize(265, 120)));
-    EXPECT_EQ(list.GetClientSize(), list.ConvertDialogToPixels(wxSize(265, 113)));
-}
-
 // ---- The editor ------------------------------------------------------------
 
 TEST_F(EventDialogTest, OkRegistersADateOrAWeekdayRuleOnOneLine)
@@ -170,6 +165,7 @@ TEST_F(EventDialogTest, OkRegistersADateOrAWeekdayRuleOnOneLine)
         SCOPED_TRACE(c.line);
         LoadStore({});
         EventEditDialog dialog(owner, "EventEditBox", &Evs);
+        ExpectPlaced(dialog, wxSize(265, 120));
         int rule[2];
         EXPECT_EQ(dialog.CheckWeek(rule), 0) << "no ordinal and no weekday chosen at first";
         EXPECT_FALSE(dialog.pWeekText->IsEnabled() || dialog.pNumRadio[2]->IsEnabled());
@@ -270,6 +266,7 @@ TEST_F(EventDialogTest, NextRegistersEachCutNameUntilCancelAndUntouchedFieldsReg
 TEST_F(EventDialogTest, TheListShowsTheStoreInCp932OrderAndOkWithoutChangesKeepsIt)
 {
     EventListDialog& list = OpenList();
+    ExpectPlaced(list, wxSize(265, 113));
     EXPECT_EQ(ListLines(list), kListed);
     EXPECT_EQ(list.pList->GetString(1).utf8_string(), "****/12/25,Ａ");
     // Change and delete need a selection; a shown list box may have picked one itself.

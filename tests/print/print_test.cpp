@@ -3,7 +3,6 @@
 // destination is a held PDF queue, PrintNoDestination against one without any
 // destination, PrintNoServer against a socket where no server listens.
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +21,6 @@
 #include <wx/modalhook.h>
 #include <wx/statusbr.h>
 
-#include "core/almanac/text_attr.h"
 #include "desktop/print/printer.h"
 #include "platform/cell_surface.h"
 #include "tests/core/event_files.h"
@@ -191,18 +189,6 @@ protected:
 using PrintPdf = PrintTest;
 using PrintNoDestination = PrintTest;
 using PrintNoServer = PrintTest;
-
-TEST(PrintPage, PrinterUnitAndMarginFollowTheResolution)
-{
-    // dots per inch: the unit of 1/10 inch, and the origin 4 units left and 6 up
-    const std::array<int, 4> cases[] = {{300, 30, -120, -180}, {600, 60, -240, -360}, {96, 9, -36, -54}};
-    for (const auto& c : cases) {
-        platform::CellSurface page(10, 10, 8, 16, c[0]);
-        int origin[2] = {0, 0};
-        GetPageOrigin(page, origin);
-        EXPECT_EQ((std::array<int, 4>{c[0], GetPrinterRaito(page), origin[0], origin[1]}), c);
-    }
-}
 
 TEST(PrintServer, AServerThatTakesTheCallButNeverAnswersIsGivenUpOn)
 {
