@@ -34,7 +34,7 @@ const char* const szSekki[28] = {
     SjisText("土用"), SjisText("入梅"), SjisText("半夏生"),
 };
 
-const char* const szHolyday[17] = {
+const char* const szHolyday[25] = {
     "",
     SjisText("元日 "),
     SjisText("成人の日 "),
@@ -52,6 +52,17 @@ const char* const szHolyday[17] = {
     SjisText("勤労感謝の日"),
     SjisText("天皇誕生日 "),
     SjisText("振替休日"),
+    // The names of the holidays by the law of each year, after the fixed
+    // table's: 20 is the day between two holidays (国民の休日), 21-24 the
+    // ceremonies' days, short enough for the month grid's holiday column.
+    SjisText("昭和の日"),
+    SjisText("山の日"),
+    SjisText("スポーツの日"),
+    SjisText("休日"),
+    SjisText("結婚の儀"),
+    SjisText("大喪の礼"),
+    SjisText("即位礼正殿の儀"),
+    SjisText("即位の日"),
 };
 
 const char* const szTen[10] = {

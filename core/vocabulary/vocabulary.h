@@ -6,7 +6,7 @@
 extern const char* const szWeek[7];
 extern const char* const szMonName[13];
 extern const char* const szSekki[28];
-extern const char* const szHolyday[17];
+extern const char* const szHolyday[25];  // 16 = 振替休日; 17-24 only by the law of each year
 extern const char* const szTen[10];
 extern const char* const szChi[12];
 extern const char* const szKusei[9];
