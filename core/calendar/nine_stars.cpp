@@ -13,11 +13,11 @@ struct Solstice {
 };
 
 // Finds the solstice day from the 18th of June or December.
-Solstice FindSolstice(int year, int month)
+Solstice FindSolstice(int year, int month, int (*findTerm)(int*, std::int32_t*))
 {
     int record[4] = {year, month, 18, 0};
     std::int32_t dayNumber;
-    CalcSekki(record, &dayNumber);
+    findTerm(record, &dayNumber);
     const int sexagenary = ((dayNumber + 42) % 60 + 60) % 60;
     return {{record[0], record[1], record[2]}, sexagenary <= 29 ? sexagenary : 60 - sexagenary};
 }
@@ -33,9 +33,14 @@ int DaysBetween(const int* from, const int* to)
 
 void NichKusei(const int* date, int* result)
 {
+    NichKuseiBy(date, result, CalcSekki);
+}
+
+void NichKuseiBy(const int* date, int* result, int (*findTerm)(int* record, std::int32_t* dayNumber))
+{
     const bool firstHalf = date[1] <= 6;
-    const Solstice summer = FindSolstice(date[0], 6);
-    const Solstice winter = FindSolstice(firstHalf ? date[0] - 1 : date[0], 12);
+    const Solstice summer = FindSolstice(date[0], 6, findTerm);
+    const Solstice winter = FindSolstice(firstHalf ? date[0] - 1 : date[0], 12, findTerm);
     const Solstice& current = firstHalf ? winter : summer;
     const Solstice& coming = firstHalf ? summer : winter;
     int direction = firstHalf ? 1 : 0;
