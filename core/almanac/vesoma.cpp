@@ -3,10 +3,8 @@
 #include <algorithm>
 
 #include "core/almanac/month_tables.h"
+#include "core/calendar/astronomy.h"
 #include "core/calendar/date_arith.h"
-#include "core/calendar/lunisolar.h"
-#include "core/calendar/nine_stars.h"
-#include "core/calendar/solar_terms.h"
 #include "core/vocabulary/vocabulary.h"
 
 Vesoma kc;
@@ -27,11 +25,11 @@ struct SolarTerm {
 };
 
 // Searches the month from startDay for its next solar term.
-SolarTerm FindTerm(int year, int month, int startDay)
+SolarTerm FindTerm(const CalendarComputation& calendar, int year, int month, int startDay)
 {
     int record[4] = {year, month, startDay, 0};
     std::int32_t dayNumber;
-    if (CalcSekki(record, &dayNumber) != 0)
+    if (calendar.Sekki(record, &dayNumber) != 0)
         return {-1, 0};
     return {record[2], record[3]};
 }
@@ -52,15 +50,16 @@ void Vesoma::SetCalender(const int* date)
     nYear = date[0];
     nMonth = date[1];
     int running[3] = {nYear, nMonth, 1};
+    const CalendarComputation& calendar = ComputationOf(choices.astronomy);
 
     int lunar[4];
     std::int32_t dayNumber;
-    Calc_Inreki(lunar, running, &dayNumber);
+    calendar.Inreki(lunar, running, &dayNumber);
     nWeek1 = Residue(dayNumber + 2, 7);
 
     SolarTerm terms[2];
-    terms[0] = FindTerm(nYear, nMonth, 3);
-    terms[1] = FindTerm(nYear, nMonth, (terms[0].day > 0 ? terms[0].day : 3) + 13);
+    terms[0] = FindTerm(calendar, nYear, nMonth, 3);
+    terms[1] = FindTerm(calendar, nYear, nMonth, (terms[0].day > 0 ? terms[0].day : 3) + 13);
 
     int roki = (lunar[1] + lunar[2] - 2) % 6;
     const int mansionBase = Residue(dayNumber + 12, 28);
@@ -68,7 +67,7 @@ void Vesoma::SetCalender(const int* date)
     int officer = (sexagenary % 12 - nMonth + 13) % 12;
 
     int stars[3];
-    NichKusei(running, stars);
+    calendar.Kusei(running, stars);
     int star = stars[0];
     int direction = stars[1];
     const int switchDay = stars[2];
@@ -94,7 +93,7 @@ void Vesoma::SetCalender(const int* date)
         if (lunarDay > 28) {
             int fresh[4];
             std::int32_t unused;
-            Calc_Inreki(fresh, running, &unused);
+            calendar.Inreki(fresh, running, &unused);
             // A new month may carry the same number and leap flag as the one
             // running (the series number some months alike): the day tells.
             if (fresh[1] != lunarMonth || fresh[3] != leap || fresh[2] != lunarDay) {

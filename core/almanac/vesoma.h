@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "core/almanac/almanac_choices.h"
+
 namespace platform {
 class DrawSurface;
 }
@@ -35,6 +37,8 @@ public:
     int nWeek1 = 0;  // weekday of the 1st
     int nDays = 0;
     DayEntry Day[32] = {};
+    // What the next SetCalender computes with.
+    AlmanacChoices choices;
 
     static const int nWcolor[7];
     static const int nRcolor[6];

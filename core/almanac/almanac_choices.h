@@ -1,0 +1,10 @@
+// The user's choices that change what the almanac computes. The window takes
+// them from the profile, the terminal tool from its options; the month table
+// holds them and passes each on to the computation it selects.
+#pragma once
+
+#include "core/calendar/astronomy.h"
+
+struct AlmanacChoices {
+    Astronomy astronomy = Astronomy::Standard;
+};
