@@ -116,6 +116,7 @@ int main(int argc, char** argv)
         return 1;
 
     CStatus::TableType = options.table;
+    kc.choices.astronomy = options.astronomy;
     const bool colour = UseColour(options.colour);
     if (options.tsv)
         PrintTsvHeader();

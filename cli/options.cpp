@@ -7,7 +7,7 @@
 
 const char* const kCliUsage =
     "usage: vesoma-cal [--table 0|1|2] [--color=always|never|auto] [--tsv]\n"
-    "                  [YEAR MONTH [YEAR2 MONTH2]]\n"
+    "                  [--astronomy=standard|precise] [YEAR MONTH [YEAR2 MONTH2]]\n"
     "Prints the almanac of a month as the program's month table draws it (the\n"
     "current month without YEAR MONTH).\n"
     "  --table N  detail of each day's line: 0 dates, holidays, terms and events;\n"
@@ -20,6 +20,9 @@ const char* const kCliUsage =
     "          VESOMA.CAL of the working directory, when there is one)\n"
     "  --day YEAR MONTH DAY  the day window: the day's almanac, its events and,\n"
     "          with vesoma.ums in the working directory, its fortune texts\n"
+    "  --astronomy=A  standard: the sun and moon of the program's short series\n"
+    "          (the default); precise: the IAU's routines, with the new moons and\n"
+    "          solar terms as the official Japanese calendar takes them\n"
     "  --help  this text\n"
     "Years run from 1900 to 2100.\n";
 
@@ -96,6 +99,14 @@ std::string ParseCliOptions(const std::vector<std::string>& args, CliOptions& op
                 options.colour = ColourMode::Auto;
             else
                 return "--color takes always, never or auto";
+        } else if (arg.rfind("--astronomy=", 0) == 0) {
+            const std::string which = arg.substr(12);
+            if (which == "standard")
+                options.astronomy = Astronomy::Standard;
+            else if (which == "precise")
+                options.astronomy = Astronomy::Precise;
+            else
+                return "--astronomy takes standard or precise";
         } else if (!arg.empty() && arg[0] == '-') {
             return "unknown option " + arg;
         } else {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/calendar/astronomy.h"
+
 enum class ColourMode { Auto, Always, Never };
 
 struct CliOptions {
@@ -17,6 +19,7 @@ struct CliOptions {
     int lastYear = 0;
     int lastMonth = 0;
     int day = 0;  // --day: the day window of firstYear, firstMonth and this day
+    Astronomy astronomy = Astronomy::Standard;
 };
 
 // Reads args (without the program name). Returns an empty string on success,
