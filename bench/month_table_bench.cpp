@@ -17,6 +17,18 @@
 //                     remember nothing: the first table of a run. Only the
 //                     build is timed, not the thread.
 //   WholeRange        every month of the almanac in calendar order, stepping.
+//
+// The precise astronomy (core/calendar/precise_calendar.h) remembers instants
+// instead: every new moon and solar term once found, and the earth's orbit at
+// anchors 32 days apart. Its benchmarks each start on a fresh thread:
+//
+//   Precise_NothingRemembered  one month, with nothing found before: some
+//                     fourteen months of new moons and terms around it (the
+//                     冬至 months before and after it number it).
+//   Precise_WholeRange every month of the almanac in calendar order, from
+//                     nothing remembered to every instant of 1900-2100.
+//   Precise_Stepping  the next month each call on one thread, as holding the
+//                     month-step key does once the instants are known.
 #include <chrono>
 #include <thread>
 
@@ -29,11 +41,25 @@ namespace {
 constexpr int kFirstYear = 1900;
 constexpr int kMonths = (2100 - kFirstYear + 1) * 12;
 
-void BuildMonth(int index)
+void BuildMonth(int index, Astronomy astronomy = Astronomy::Standard)
 {
     int date[3] = {kFirstYear + index / 12, index % 12 + 1, 1};
+    kc.choices.astronomy = astronomy;
     kc.SetCalender(date);
     benchmark::DoNotOptimize(kc.Day[0]);
+}
+
+// Times work on a thread of its own, whose memories start empty.
+template <typename Work>
+double OnFreshThread(Work work)
+{
+    std::chrono::duration<double> elapsed{};
+    std::thread([&] {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        elapsed = std::chrono::steady_clock::now() - start;
+    }).join();
+    return elapsed.count();
 }
 
 void BM_MonthTable_Stepping(benchmark::State& state)
@@ -63,13 +89,7 @@ void BM_MonthTable_NothingRemembered(benchmark::State& state)
 {
     int month = 0;
     for (auto _ : state) {
-        std::chrono::duration<double> elapsed{};
-        std::thread([&] {
-            const auto start = std::chrono::steady_clock::now();
-            BuildMonth(month);
-            elapsed = std::chrono::steady_clock::now() - start;
-        }).join();
-        state.SetIterationTime(elapsed.count());
+        state.SetIterationTime(OnFreshThread([&] { BuildMonth(month); }));
         month = (month + 101) % kMonths;
     }
 }
@@ -93,3 +113,46 @@ BENCHMARK(BM_MonthTable_WholeRange)
     ->ReportAggregatesOnly(true);
 
 }  // namespace
+
+void BM_MonthTable_Precise_NothingRemembered(benchmark::State& state)
+{
+    int month = 0;
+    for (auto _ : state) {
+        state.SetIterationTime(OnFreshThread([&] { BuildMonth(month, Astronomy::Precise); }));
+        month = (month + 101) % kMonths;
+    }
+}
+BENCHMARK(BM_MonthTable_Precise_NothingRemembered)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_MonthTable_Precise_WholeRange(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.SetIterationTime(OnFreshThread([] {
+            for (int month = 0; month < kMonths; ++month)
+                BuildMonth(month, Astronomy::Precise);
+        }));
+    }
+    state.SetItemsProcessed(state.iterations() * kMonths);
+}
+BENCHMARK(BM_MonthTable_Precise_WholeRange)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_MonthTable_Precise_Stepping(benchmark::State& state)
+{
+    int month = 1200;
+    for (auto _ : state) {
+        BuildMonth(month, Astronomy::Precise);
+        month = (month + 1) % kMonths;
+    }
+}
+BENCHMARK(BM_MonthTable_Precise_Stepping)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
