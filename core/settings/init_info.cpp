@@ -1,5 +1,6 @@
 #include "core/settings/init_info.h"
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 
 #include "core/settings/status.h"
 #include "core/settings/string_table.h"
+#include "platform/message_box.h"
 #include "platform/profile.h"
 #include "platform/sjis.h"
 
@@ -46,9 +48,17 @@ void BuildIniPath(const char* appName, char (&szIniFile)[kIniFileSize])
     platform::CopyCut(szIniFile, path.c_str(), kIniFileSize - 1);
 }
 
-void WriteInt(const InitInfoFields& fields, const char* key, int value)
+// The profile's EventFile when it did not fit szEventFile, and the cut form
+// GetInitInfo left there.
+std::string& LongEventFile()
 {
-    platform::WriteProfileString(fields.szIniFile, fields.szSection, key, std::to_string(value).c_str());
+    static std::string text;
+    return text;
+}
+std::string& CutEventFile()
+{
+    static std::string text;
+    return text;
 }
 
 }  // namespace
@@ -68,6 +78,9 @@ void GetInitInfo(const InitInfoFields& fields)
     const char* section = fields.szSection;
     std::string eventFile = platform::ReadProfileString(file, section, "EventFile", szDefaultFile);
     platform::CopyCut(fields.szEventFile, eventFile.c_str(), kEventFileSize - 1);
+    const bool cut = eventFile.size() != std::strlen(fields.szEventFile);
+    LongEventFile() = cut ? eventFile : std::string();
+    CutEventFile() = cut ? fields.szEventFile : "";
     CStatus::EventInfo = platform::ReadProfileInt(file, section, "EventInfo", 1);
     CStatus::TableType = platform::ReadProfileInt(file, section, "Table", 1);
     CStatus::UnseiDisp = platform::ReadProfileInt(file, section, "Unsei", 1);
@@ -75,10 +88,23 @@ void GetInitInfo(const InitInfoFields& fields)
 
 void PutInitInfo(const InitInfoFields& fields)
 {
-    platform::WriteProfileString(fields.szIniFile, fields.szSection, "EventFile", fields.szEventFile);
-    WriteInt(fields, "EventInfo", CStatus::EventInfo);
-    WriteInt(fields, "Table", CStatus::TableType);
-    WriteInt(fields, "Unsei", CStatus::UnseiDisp);
+    const std::string values[][2] = {{"EventFile", FullEventFile(fields.szEventFile)},
+                                     {"EventInfo", std::to_string(CStatus::EventInfo)},
+                                     {"Table", std::to_string(CStatus::TableType)},
+                                     {"Unsei", std::to_string(CStatus::UnseiDisp)}};
+    for (const auto& [key, value] : values) {
+        if (!platform::WriteProfileString(fields.szIniFile, fields.szSection, key.c_str(), value.c_str())) {
+            platform::ShowMessageBox(platform::SjisText("設定ファイルに書き込めませんでした。"),
+                                     platform::SjisText("設定"), platform::MbButtons::Ok,
+                                     platform::MbIcon::Stop);
+            return;
+        }
+    }
+}
+
+const char* FullEventFile(const char* szEventFile)
+{
+    return !LongEventFile().empty() && CutEventFile() == szEventFile ? LongEventFile().c_str() : szEventFile;
 }
 
 void FillInitSet(const char* szEventFile)

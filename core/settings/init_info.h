@@ -31,8 +31,15 @@ struct InitInfoFields {
 // Table, Unsei into CStatus. Never writes the profile.
 void GetInitInfo(const InitInfoFields& fields);
 
-// Writes EventFile, EventInfo, Table and Unsei into the profile.
+// Writes EventFile, EventInfo, Table and Unsei into the profile; tells the
+// user when the profile cannot be written (it is never written over when it
+// could not be read).
 void PutInitInfo(const InitInfoFields& fields);
+
+// The event file the profile names: szEventFile, unless the profile's value
+// was too long for it and szEventFile still holds its cut form; then the
+// whole value, so that a path is never loaded or written back cut short.
+const char* FullEventFile(const char* szEventFile);
 
 // Transfer record of the settings dialog. The event file field holds a whole
 // path of the profile (up to 259 bytes, CP932), not only 13 bytes, so a long
