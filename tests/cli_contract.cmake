@@ -38,6 +38,17 @@ expect_rejected(--table 3 2001 2)
 expect_rejected(--table x 2001 2)
 expect_rejected(2001 2 --table)
 expect_rejected(--color=sometimes 2001 2)
+expect_rejected(--astronomy=exact 2001 2)
+
+# 夏至 of 2023 fell at 23:58 on 21 June in Japan; the standard series put it on the 22nd.
+foreach(astronomy "precise;21" "standard;22")
+  list(GET astronomy 0 which)
+  list(GET astronomy 1 day)
+  execute_process(COMMAND ${TOOL} --astronomy=${which} --tsv 2023 6 OUTPUT_VARIABLE out)
+  if(NOT out MATCHES "\n2023\t6\t${day}\t[^\n]*\t7\n")
+    message(FATAL_ERROR "--astronomy=${which}: 夏至 2023 not on the ${day}th: [${out}]")
+  endif()
+endforeach()
 
 execute_process(COMMAND ${TOOL} --color=never 2001 2 RESULT_VARIABLE rc OUTPUT_VARIABLE out)
 string(REGEX MATCHALL "\n" lines "${out}")
