@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <unistd.h>
@@ -84,14 +85,21 @@ void GetInitInfo(const InitInfoFields& fields)
     CStatus::EventInfo = platform::ReadProfileInt(file, section, "EventInfo", 1);
     CStatus::TableType = platform::ReadProfileInt(file, section, "Table", 1);
     CStatus::UnseiDisp = platform::ReadProfileInt(file, section, "Unsei", 1);
+    CStatus::Precise = platform::ReadProfileInt(file, section, "Precise", 0);
 }
 
 void PutInitInfo(const InitInfoFields& fields)
 {
-    const std::string values[][2] = {{"EventFile", FullEventFile(fields.szEventFile)},
-                                     {"EventInfo", std::to_string(CStatus::EventInfo)},
-                                     {"Table", std::to_string(CStatus::TableType)},
-                                     {"Unsei", std::to_string(CStatus::UnseiDisp)}};
+    std::vector<std::pair<std::string, std::string>> values = {
+        {"EventFile", FullEventFile(fields.szEventFile)},
+        {"EventInfo", std::to_string(CStatus::EventInfo)},
+        {"Table", std::to_string(CStatus::TableType)},
+        {"Unsei", std::to_string(CStatus::UnseiDisp)}};
+    // Precise only once it was chosen: the profile of a user who never
+    // chose the precise one stays as it was.
+    if (CStatus::Precise != 0 ||
+        !platform::ReadProfileString(fields.szIniFile, fields.szSection, "Precise", "").empty())
+        values.emplace_back("Precise", std::to_string(CStatus::Precise));
     for (const auto& [key, value] : values) {
         if (!platform::WriteProfileString(fields.szIniFile, fields.szSection, key.c_str(), value.c_str())) {
             platform::ShowMessageBox(platform::SjisText("設定ファイルに書き込めませんでした。"),
@@ -114,6 +122,7 @@ void FillInitSet(const char* szEventFile)
     ssInitSet.bKyureki = CStatus::TableType != 0;
     ssInitSet.bRekicyu = CStatus::TableType == 2;
     ssInitSet.bUnsei = CStatus::UnseiDisp != 0;
+    ssInitSet.bPrecise = CStatus::Precise > 0;
 }
 
 void ApplyInitSet(char (&szEventFile)[kEventFileSize])
@@ -122,4 +131,5 @@ void ApplyInitSet(char (&szEventFile)[kEventFileSize])
     CStatus::EventInfo = ssInitSet.bEventInfo ? 1 : 0;
     CStatus::TableType = (ssInitSet.bKyureki ? 1 : 0) + (ssInitSet.bRekicyu ? 1 : 0);
     CStatus::UnseiDisp = ssInitSet.bUnsei ? 1 : 0;
+    CStatus::Precise = ssInitSet.bPrecise ? 1 : 0;
 }

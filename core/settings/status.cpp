@@ -6,3 +6,4 @@ int CStatus::bUmsLoad = 0;
 int CStatus::EventInfo = 1;
 int CStatus::TableType = 1;
 int CStatus::UnseiDisp = 1;
+int CStatus::Precise = 0;
