@@ -16,7 +16,8 @@
 namespace {
 
 constexpr int kEventFileEdit = 514;
-constexpr int kFirstCheck = 520;  // 520-523
+constexpr int kFirstCheck = 520;  // 520-524
+constexpr int kChecks = 5;
 constexpr int kHelpButton = 771;
 
 }  // namespace
@@ -27,7 +28,7 @@ TInitSetDialog::TInitSetDialog(wxWindow* parent, const char* resourceName)
         return;
     PlaceDialog(*this, 44, 45);
     pEventFile = dynamic_cast<wxTextCtrl*>(FindWindow(kEventFileEdit));
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < kChecks; ++i)
         pCheck[i] = dynamic_cast<wxCheckBox*>(FindWindow(kFirstCheck + i));
     if (pCheck[1])
         pCheck[1]->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { HandleCheckMsg(); });
@@ -37,7 +38,7 @@ TInitSetDialog::TInitSetDialog(wxWindow* parent, const char* resourceName)
 
 wxCheckBox* TInitSetDialog::Check(int id) const
 {
-    return (id >= kFirstCheck && id < kFirstCheck + 4) ? pCheck[id - kFirstCheck] : nullptr;
+    return (id >= kFirstCheck && id < kFirstCheck + kChecks) ? pCheck[id - kFirstCheck] : nullptr;
 }
 
 bool TInitSetDialog::IsLoaded() const
@@ -57,8 +58,8 @@ bool TInitSetDialog::TransferDataToWindow()
         return false;
     pEventFile->ChangeValue(platform::WxFromSjis(ssInitSet.szEventFile));
     const std::uint32_t* checks[] = {&ssInitSet.bEventInfo, &ssInitSet.bKyureki, &ssInitSet.bRekicyu,
-                                     &ssInitSet.bUnsei};
-    for (int i = 0; i < 4; ++i)
+                                     &ssInitSet.bUnsei, &ssInitSet.bPrecise};
+    for (int i = 0; i < kChecks; ++i)
         pCheck[i]->SetValue(*checks[i] != 0);
     HandleCheckMsg();
     return true;
@@ -76,8 +77,8 @@ bool TInitSetDialog::TransferDataFromWindow()
     }
     std::memcpy(ssInitSet.szEventFile, name.c_str(), name.size() + 1);
     std::uint32_t* checks[] = {&ssInitSet.bEventInfo, &ssInitSet.bKyureki, &ssInitSet.bRekicyu,
-                               &ssInitSet.bUnsei};
-    for (int i = 0; i < 4; ++i)
+                               &ssInitSet.bUnsei, &ssInitSet.bPrecise};
+    for (int i = 0; i < kChecks; ++i)
         *checks[i] = pCheck[i]->GetValue() ? 1 : 0;
     return true;
 }

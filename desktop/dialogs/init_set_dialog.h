@@ -33,7 +33,7 @@ public:
 
 private:
     wxTextCtrl* pEventFile = nullptr;
-    wxCheckBox* pCheck[4] = {};
+    wxCheckBox* pCheck[5] = {};  // 520-524
 };
 
 // The settings command without the repaint: fills ssInitSet from the window's
