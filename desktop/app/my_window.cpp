@@ -7,8 +7,10 @@
 #include <wx/dcscreen.h>
 #include <wx/graphics.h>
 #include <wx/settings.h>
+#include <wx/toplevel.h>
 
 #include "core/almanac/vesoma.h"
+#include "core/calendar/astronomy.h"
 #include "core/calendar/date_arith.h"
 #include "core/calendar/date_steps.h"
 #include "core/events/events.h"
@@ -50,6 +52,16 @@ const CommandEntry kCommands[] = {
     {commands::kHelpUsage, &TMyWindow::CmHelpUsage},
     {commands::kAbout, &TMyWindow::CmAbout},
 };
+
+// The month table takes the almanac's choices from the settings; true when
+// they changed.
+bool TakeChoices()
+{
+    const Astronomy astronomy = CStatus::Precise > 0 ? Astronomy::Precise : Astronomy::Standard;
+    const bool changed = kc.choices.astronomy != astronomy;
+    kc.choices.astronomy = astronomy;
+    return changed;
+}
 
 }  // namespace
 
@@ -95,6 +107,7 @@ void TMyWindow::EvCreate()
 void TMyWindow::GetInitInfo()
 {
     ::GetInitInfo(Fields());
+    TakeChoices();
     GetParent()->SetLabel(platform::WxFromSjis(szTitle));
 }
 
@@ -233,6 +246,12 @@ void TMyWindow::CmInitSetup()
 {
     if (RunInitSetup(this, szEventFile) != 1)
         return;
+    if (TakeChoices()) {
+        // Another computation: the month anew, and every open view with it.
+        kc.SetCalender(ActDate);
+        for (wxWindow* window : wxTopLevelWindows)
+            window->Refresh();
+    }
     InvalidateAll();
     PutInitInfo();
 }
