@@ -170,4 +170,28 @@ TEST_F(SettingsDialogTest, ACancelledCommandLeavesTheProfileAndItsTimeStampAConf
     EXPECT_EQ(Flags(), (std::array<int, 3>{0, 1, 0}));
 }
 
+TEST_F(SettingsDialogTest, ThePreciseAstronomyRebuildsTheMonthShownAndIsKeptForTheNextStart)
+{
+    // 夏至 2023 fell at 23:58 on 21 June in Japan; the short series put it on the 22nd.
+    const auto solstice = [](TMainFrame* frame) {
+        ActDate[0] = 2023;
+        ActDate[1] = 6;
+        RenderMonth(frame->Client());
+        return kc.Day[20].nSekki == 7 ? 21 : kc.Day[21].nSekki == 7 ? 22 : 0;
+    };
+    TMainFrame* frame = StartProgram();
+    EXPECT_EQ(solstice(frame), 22);
+    WhenModal<TInitSetDialog>([](TInitSetDialog& d) {
+        Press(d.Check(524));
+        Press(d.FindWindow(wxID_OK));
+    });
+    SendCommand(frame, commands::kInitSetup);
+    EXPECT_EQ(kc.Day[20].nSekki, 7);  // before any repaint
+    EXPECT_EQ(solstice(frame), 21);
+    EXPECT_NE(ReadBytes((workDir / "VESOMA.ini").string()).find("Precise=1"), std::string::npos);
+    frame->Destroy();
+    kc = Vesoma{};
+    EXPECT_EQ(solstice(StartProgram()), 21);
+}
+
 }  // namespace
