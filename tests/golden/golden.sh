@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The outputs of vesoma-cal, locked byte for byte in outputs.tar.xz: every field
-# of every day 1900-2100 (and of 2000-2008 with the events of events.txt), the
-# month grids of chosen months in the three table types with colours, with and
-# without events, and the day window of chosen days.
+# of every day 1900-2100, with the standard and with the precise astronomy (and
+# of 2000-2008 with the events of events.txt), the month grids of chosen months
+# in the three table types with colours, with and without events, and the day
+# window of chosen days.
 #
 #   tests/golden/golden.sh TOOL UMS                compare; CTest runs this
 #   tests/golden/golden.sh --regenerate TOOL UMS   rewrite outputs.tar.xz
@@ -35,6 +36,7 @@ events=$work/events.cal
 run() { (cd "$work/$1" && shift 2 && "$tool" "$@") >"$work/new/$2"; }
 
 run bare tsv-1900-2100.tsv --tsv 1900 1 2100 12
+run bare tsv-1900-2100-precise.tsv --astronomy=precise --tsv 1900 1 2100 12
 run bare tsv-2000-2008-events.tsv --tsv --events "$events" 2000 1 2008 12
 # Range ends; lunisolar months numbered out of order (1984-85, 2033-34, 2052);
 # two lunisolar months begun in a month (1997-09); leap months (2001-05/06,
