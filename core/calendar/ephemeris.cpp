@@ -86,15 +86,13 @@ Anchor ComputeAnchor(int j)
     return a;
 }
 
-// Anchors remembered per thread, like the series of the standard computation.
-const Anchor& AnchorAt(int j)
+// Anchors remembered per thread, like the series of the standard computation;
+// those outside 1898-2102 computed each time.
+Anchor AnchorAt(int j)
 {
     static thread_local std::vector<Anchor> anchors(kLastAnchor - kFirstAnchor + 1);
-    static thread_local Anchor outside;
-    if (j < kFirstAnchor || j > kLastAnchor) {
-        outside = ComputeAnchor(j);
-        return outside;
-    }
+    if (j < kFirstAnchor || j > kLastAnchor)
+        return ComputeAnchor(j);
     Anchor& a = anchors[j - kFirstAnchor];
     if (!a.ready)
         a = ComputeAnchor(j);
@@ -141,8 +139,8 @@ void KeplerStep(const double* r0, const double* v0, double dt, double* r, double
 void Barycentre(double tt, double* r, double* v, double* sunMotion)
 {
     const int j = static_cast<int>(std::floor(tt / kAnchorDays));
-    const Anchor& from = AnchorAt(j);
-    const Anchor& to = AnchorAt(j + 1);
+    const Anchor from = AnchorAt(j);
+    const Anchor to = AnchorAt(j + 1);
     const double h = kAnchorDays;
     double atEnd[3], speedAtEnd[3];
     KeplerStep(from.r, from.v, h, atEnd, speedAtEnd);
