@@ -1,16 +1,24 @@
 #include "platform/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <new>
 #include <string>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
 
 namespace {
+
+// A backup copy is made only where no hard link can be; it may be as large as
+// any file the program keeps.
+constexpr std::size_t kCopyLimit = std::size_t{1} << 30;
 
 bool WriteAll(int file, const char* data, std::size_t size)
 {
@@ -26,54 +34,157 @@ bool WriteAll(int file, const char* data, std::size_t size)
     return true;
 }
 
-// Writes content to a new file at path and flushes it to disk; false (and no
-// file left behind) when any step fails.
-bool WriteDurably(const char* path, std::string_view content)
+FileStamp StampOfInfo(const struct stat& info)
 {
-    int file = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    FileStamp stamp;
+    stamp.bExists = true;
+    stamp.nDevice = info.st_dev;
+    stamp.nInode = info.st_ino;
+    stamp.nSize = info.st_size;
+    stamp.nModified = info.st_mtim.tv_sec;
+    stamp.nModifiedNsec = info.st_mtim.tv_nsec;
+    return stamp;
+}
+
+// Reads file to its end into content; more than limit bytes is TooLarge.
+ReadResult ReadAll(int file, std::size_t expected, std::size_t limit, std::string& content)
+{
+    try {
+        std::size_t size = 0;
+        content.resize(std::max<std::size_t>(4096, std::min(expected, limit) + 1));
+        for (;;) {
+            if (size == content.size()) {
+                if (size > limit)
+                    break;
+                content.resize(std::min(size * 2, limit + 1));
+            }
+            ssize_t n = ::read(file, &content[size], content.size() - size);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                content.clear();
+                return ReadResult::Unreadable;
+            }
+            if (n == 0)
+                break;
+            size += static_cast<std::size_t>(n);
+        }
+        if (size > limit) {
+            content.clear();
+            return ReadResult::TooLarge;
+        }
+        content.resize(size);
+        return ReadResult::Read;
+    } catch (const std::bad_alloc&) {
+        content.clear();
+        return ReadResult::Unreadable;
+    }
+}
+
+// Whether the open file is still the one path names: a file renamed over it
+// between the open and the lock would be locked in vain.
+bool StillNamed(int file, const char* path)
+{
+    struct stat opened;
+    struct stat named;
+    return ::fstat(file, &opened) == 0 && ::stat(path, &named) == 0 && opened.st_dev == named.st_dev &&
+           opened.st_ino == named.st_ino;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file path names in the end: path itself unless it is a link. False for
+// a link that leads nowhere or in circles: there is no file to replace.
+bool RealFile(const char* path, std::string& real)
+{
+    struct stat info;
+    if (::lstat(path, &info) != 0 || !S_ISLNK(info.st_mode)) {
+        real = path;
+        return true;
+    }
+    char* resolved = ::realpath(path, nullptr);
+    if (resolved == nullptr)
+        return false;
+    real = resolved;
+    std::free(resolved);
+    return true;
+}
+
+// A new empty file in folder, named like tempPath with a unique ending before
+// its extension ("VESOMA.TCA" becomes "VESOMA.k3Xq9z.TCA"), created
+// exclusively: never an existing file, never through a link.
+int CreateTemporary(const std::string& folder, const char* tempPath, std::string& name)
+{
+    std::string base(tempPath);
+    base.erase(0, base.rfind('/') + 1);
+    std::size_t dot = base.rfind('.');
+    const std::string extension = dot == std::string::npos || dot == 0 ? "" : base.substr(dot);
+    name = folder + "/" + base.substr(0, base.size() - extension.size()) + ".XXXXXX" + extension;
+    return ::mkostemps(name.data(), static_cast<int>(extension.size()), O_CLOEXEC);
+}
+
+mode_t CurrentUmask()
+{
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+// Owner and mode of the file being replaced, or the mode a new file gets.
+void TakeOwnerAndMode(int file, const struct stat* old)
+{
+    if (old == nullptr) {
+        ::fchmod(file, 0666 & ~CurrentUmask());
+        return;
+    }
+    // Where the owner cannot be kept the group may still be; the mode comes
+    // after, since a change of owner may clear bits of it.
+    if ((old->st_uid != ::geteuid() || old->st_gid != ::getegid()) &&
+        ::fchown(file, old->st_uid, old->st_gid) != 0)
+        static_cast<void>(::fchown(file, static_cast<uid_t>(-1), old->st_gid));
+    ::fchmod(file, old->st_mode & 07777);
+}
+
+// A copy of from at to, which must not exist yet, with from's mode, flushed.
+bool CopyDurably(const char* from, const char* to, mode_t mode)
+{
+    std::string content;
+    if (ReadRegularFile(from, kCopyLimit, content) != ReadResult::Read)
+        return false;
+    int file = ::open(to, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode & 07777);
     if (file < 0)
         return false;
     bool written = WriteAll(file, content.data(), content.size()) && ::fsync(file) == 0;
-    bool closed = ::close(file) == 0;
-    if (written && closed)
+    if (::close(file) == 0 && written)
         return true;
-    ::unlink(path);
+    ::unlink(to);
     return false;
 }
 
-bool CopyDurably(const char* from, const char* to)
+// The previous content of real, when there is one, goes to backupPath; an
+// older backup goes in any case. A backup name that leads to real itself
+// stays as it is: removing it would remove the file.
+bool KeepBackup(const std::string& real, const char* backupPath, const struct stat* old)
 {
-    int file = OpenForReading(from);
-    if (file < 0)
-        return false;
-    std::string content;
-    char buffer[65536];
-    long long n;
-    while ((n = ReadFile(file, buffer, sizeof buffer)) > 0)
-        content.append(buffer, static_cast<std::size_t>(n));
-    CloseFile(file);
-    return n == 0 && WriteDurably(to, content);
-}
-
-// The previous content of path goes to backupPath; nothing to keep when path
-// does not exist yet.
-bool KeepBackup(const char* path, const char* backupPath)
-{
+    struct stat backup;
+    if (old != nullptr && ::stat(backupPath, &backup) == 0 && backup.st_dev == old->st_dev &&
+        backup.st_ino == old->st_ino)
+        return true;
     if (!DeleteFile(backupPath))
         return false;
-    if (!FileExists(path))
-        return true;
-    return ::link(path, backupPath) == 0 || CopyDurably(path, backupPath);
+    return old == nullptr || ::link(real.c_str(), backupPath) == 0 ||
+           CopyDurably(real.c_str(), backupPath, old->st_mode);
 }
 
 // Makes the renames in the folder of path durable. A failure here cannot undo
 // a rename that already happened, so it is not reported.
-void SyncFolder(const char* path)
+void SyncFolder(const std::string& path)
 {
-    std::string folder(path);
-    std::size_t slash = folder.rfind('/');
-    folder = slash == std::string::npos ? "." : slash == 0 ? "/" : folder.substr(0, slash);
-    int file = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int file = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (file >= 0) {
         ::fsync(file);
         ::close(file);
@@ -124,15 +235,114 @@ bool DeleteFile(const char* path)
     return ::unlink(path) == 0 || errno == ENOENT;
 }
 
-bool ReplaceFile(const char* path, const char* tempPath, const char* backupPath, std::string_view content)
+bool operator==(const FileStamp& a, const FileStamp& b)
 {
-    if (!WriteDurably(tempPath, content))
+    return a.bExists == b.bExists && a.nDevice == b.nDevice && a.nInode == b.nInode && a.nSize == b.nSize &&
+           a.nModified == b.nModified && a.nModifiedNsec == b.nModifiedNsec;
+}
+
+FileStamp StampOf(const char* path)
+{
+    struct stat info;
+    return ::stat(path, &info) == 0 ? StampOfInfo(info) : FileStamp{};
+}
+
+void FileLock::Release()
+{
+    if (nFile >= 0)
+        ::close(nFile);
+    nFile = -1;
+}
+
+void FileLock::Hold(int file)
+{
+    Release();
+    nFile = file;
+}
+
+ReadResult ReadRegularFile(const char* path, std::size_t limit, std::string& content, FileStamp* stamp,
+                           FileLock* lock)
+{
+    content.clear();
+    if (lock != nullptr)
+        lock->Release();
+    // A few rounds only where another program keeps renaming files over path.
+    for (int round = 0; round < 16; ++round) {
+        struct stat info;
+        if (::stat(path, &info) != 0)
+            return errno == ENOENT && !FileExists(path) ? ReadResult::Missing : ReadResult::Unreadable;
+        if (!S_ISREG(info.st_mode))
+            return ReadResult::NotRegular;
+        if (static_cast<unsigned long long>(info.st_size) > limit)
+            return ReadResult::TooLarge;
+        // Not blocking: should path have become a FIFO since, the open returns.
+        int file = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (file < 0) {
+            if (errno == ENOENT)
+                continue;
+            return ReadResult::Unreadable;
+        }
+        if (::fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
+            ::close(file);
+            return ReadResult::NotRegular;
+        }
+        bool locked = false;
+        if (lock != nullptr) {
+            // A file system without locks refuses them to every program alike:
+            // then this one writes as if it held the lock.
+            locked = ::flock(file, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+            if (locked && !StillNamed(file, path)) {
+                ::close(file);
+                continue;
+            }
+        }
+        ReadResult result = ReadAll(file, static_cast<std::size_t>(info.st_size), limit, content);
+        if (result == ReadResult::Read && stamp != nullptr && ::fstat(file, &info) == 0)
+            *stamp = StampOfInfo(info);
+        if (locked && result == ReadResult::Read)
+            lock->Hold(file);
+        else
+            ::close(file);
+        return result;
+    }
+    return ReadResult::Unreadable;
+}
+
+bool ReplaceFile(const char* path, const char* tempPath, const char* backupPath, std::string_view content,
+                 FileStamp* written, FileLock* lock)
+{
+    std::string real;
+    if (!RealFile(path, real))
         return false;
-    if (!KeepBackup(path, backupPath) || std::rename(tempPath, path) != 0) {
-        ::unlink(tempPath);
+    struct stat old;
+    const bool exists = ::stat(real.c_str(), &old) == 0;
+    if (exists && (!S_ISREG(old.st_mode) || ::faccessat(AT_FDCWD, real.c_str(), W_OK, AT_EACCESS) != 0))
+        return false;
+
+    std::string temporary;
+    int file = CreateTemporary(FolderOf(real), tempPath, temporary);
+    if (file < 0)
+        return false;
+    TakeOwnerAndMode(file, exists ? &old : nullptr);
+    struct stat info;
+    bool done =
+        WriteAll(file, content.data(), content.size()) && ::fsync(file) == 0 && ::fstat(file, &info) == 0;
+    if (done && lock != nullptr && ::flock(file, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
+        done = false;
+    done = done && (backupPath == nullptr || KeepBackup(real, backupPath, exists ? &old : nullptr)) &&
+           std::rename(temporary.c_str(), real.c_str()) == 0;
+    if (!done) {
+        ::unlink(temporary.c_str());
+        ::close(file);
         return false;
     }
-    SyncFolder(path);
+    SyncFolder(real);
+    if (written != nullptr)
+        *written = StampOfInfo(info);
+    if (lock != nullptr)
+        lock->Hold(file);
+    else
+        ::close(file);
     return true;
 }
 

@@ -1,12 +1,12 @@
 #include "platform/profile.h"
 
 #include <climits>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
+#include <unistd.h>
+
+#include "platform/file_io.h"
 #include "platform/sjis.h"
 
 namespace platform {
@@ -95,13 +95,12 @@ struct Profile {
     std::string lineEnd = "\r\n";
 };
 
-Profile Load(const std::string& file)
+// The largest profile read: far more than any settings need.
+constexpr std::size_t kProfileLimit = std::size_t{1} << 20;
+
+Profile Parse(const std::string& all)
 {
     Profile profile;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return profile;
-    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (all.find('\n') != std::string::npos && all.find("\r\n") == std::string::npos)
         profile.lineEnd = "\n";
     std::size_t at = 0;
@@ -115,6 +114,14 @@ Profile Load(const std::string& file)
         at = end + 1;
     }
     return profile;
+}
+
+// The profile as read; a file that is missing or cannot be read (not a
+// regular file, too large, no permission) gives the defaults.
+Profile Load(const std::string& file)
+{
+    std::string all;
+    return ReadRegularFile(file.c_str(), kProfileLimit, all) == ReadResult::Read ? Parse(all) : Profile{};
 }
 
 // Index of the key line of section/key, or -1; sectionEnd receives the index
@@ -177,7 +184,20 @@ int ReadProfileInt(const std::string& file, const char* section, const char* key
 
 bool WriteProfileString(const std::string& file, const char* section, const char* key, const char* value)
 {
-    Profile profile = Load(file);
+    // Another program writing the profile holds its lock for a moment only.
+    FileLock lock;
+    std::string all;
+    ReadResult read = ReadResult::Unreadable;
+    for (int round = 0; round < 100; ++round) {
+        read = ReadRegularFile(file.c_str(), kProfileLimit, all, nullptr, &lock);
+        if (read != ReadResult::Read || lock.Held())
+            break;
+        ::usleep(20000);
+    }
+    // A profile that could not be read is never written over.
+    if (read != ReadResult::Missing && (read != ReadResult::Read || !lock.Held()))
+        return false;
+    Profile profile = Parse(all);
     std::string entry = std::string(key) + "=" + value;
     long sectionEnd = -1;
     long at = Find(profile, section, key, &sectionEnd);
@@ -191,24 +211,10 @@ bool WriteProfileString(const std::string& file, const char* section, const char
         profile.lines.push_back(ParseLine(std::string("[") + section + "]"));
         profile.lines.push_back(ParseLine(entry));
     }
-
-    std::string temporary = file + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        for (const Line& line : profile.lines)
-            out << line.text << profile.lineEnd;
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), file.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    std::string content;
+    for (const Line& line : profile.lines)
+        content += line.text + profile.lineEnd;
+    return ReplaceFile(file.c_str(), (file + ".tmp").c_str(), nullptr, content);
 }
 
 }  // namespace platform

@@ -8,7 +8,8 @@
 namespace platform {
 
 // The value of key in section, without surrounding blanks or quotes; def when
-// the file, the section or the key is missing.
+// the file, the section or the key is missing, and when the file cannot be
+// read (only a regular file of reasonable size is, never waited on).
 std::string ReadProfileString(const std::string& file, const char* section, const char* key, const char* def);
 
 // The value read as an integer: missing (or empty) gives def; otherwise the
@@ -17,8 +18,10 @@ std::string ReadProfileString(const std::string& file, const char* section, cons
 int ReadProfileInt(const std::string& file, const char* section, const char* key, int def);
 
 // Sets key in section to value, adding the section or key when missing.
-// The file is replaced as a whole through a temporary file beside it, so a
-// failed write leaves the old file. Returns false when it could not write.
+// The file is replaced as a whole as ReplaceFile does (flushed to disk, its
+// mode and link kept), under its advisory lock, so a failed write leaves the
+// old file. A profile that exists but cannot be read is never written over.
+// Returns false when it could not write.
 bool WriteProfileString(const std::string& file, const char* section, const char* key, const char* value);
 
 }  // namespace platform

@@ -2,14 +2,19 @@
 // straight into the store.
 #pragma once
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/events/events.h"
 #include "platform/sjis.h"
@@ -23,6 +28,8 @@ public:
         std::filesystem::remove_all(path_, ignored_);
     }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
+    // Opens the folder to every user, for children that run as nobody.
+    void OpenToAll() const { std::filesystem::permissions(path_, std::filesystem::perms::all); }
 
 private:
     static std::string MakeFolder() { return mkdtemp(std::string("/tmp/vesoma-events-XXXXXX").data()); }
@@ -76,4 +83,23 @@ inline void StoreRecords(const std::vector<EventRecord>& records)
 {
     Events::hMem = records;
     Events::nCount = static_cast<int>(records.size());
+}
+
+// Runs body in a child process (as the user nobody when asUser and this is
+// root, who reads and writes everything), killed when it takes more than
+// 10 s. 0 when body returned true, 1 when false, 2 when the user could not be
+// changed, -1 when it crashed or hung.
+inline int InChild(bool asUser, const std::function<bool()>& body)
+{
+    pid_t child = fork();
+    if (child == 0) {
+        alarm(10);
+        if (asUser && getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        _exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child)
+        return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

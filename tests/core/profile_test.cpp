@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "tests/core/event_files.h"
 
@@ -66,6 +67,43 @@ TEST(ProfileTest, WritingKeepsOtherLinesCommentsAndLineEndsAndReportsFailure)
 
     EXPECT_FALSE(WriteProfileString(folder.File("no/VESOMA.ini"), "VESOMA", "Table", "1"));
     EXPECT_FALSE(fs::exists(folder.File("no")));
+}
+
+// The profile is the user's file: one that cannot be read is never written
+// over and gives the defaults, a FIFO is never waited on, and a write keeps
+// the file's mode and its link and never writes through a link planted at the
+// temporary file's name.
+TEST(ProfileTest, AnUnreadableProfileIsNeverWrittenAndAWriteKeepsWhatTheFileWas)
+{
+    EventFolder folder;
+    folder.OpenToAll();
+    const std::string file = folder.File("VESOMA.ini"), target = folder.File("real.ini"),
+                      fifo = folder.File("fifo.ini"), victim = folder.File("victim");
+    const std::string mine = "; mine\r\n[VESOMA]\r\nTable=1\r\n";
+    WriteBytes(target, mine);
+    fs::permissions(target, fs::perms::none);
+    mkfifo(fifo.c_str(), 0666);
+    for (const std::string& unread : {target, fifo}) {
+        const int status = InChild(true, [&] {
+            return ReadProfileInt(unread, "VESOMA", "Table", 9) == 9 &&
+                   !WriteProfileString(unread, "VESOMA", "Table", "2");
+        });
+        if (status == 2)
+            GTEST_SKIP() << "no user to read as";
+        EXPECT_EQ(status, 0) << unread;
+    }
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(target, mode);
+    EXPECT_EQ(ReadBytes(target), mine);
+
+    fs::create_symlink(target, file);
+    fs::create_symlink(victim, file + ".tmp");
+    WriteBytes(victim, "victim");
+    ASSERT_TRUE(WriteProfileString(file, "VESOMA", "Table", "2"));
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(ReadBytes(target), "; mine\r\n[VESOMA]\r\nTable=2\r\n");
+    EXPECT_EQ(fs::status(target).permissions(), mode);
+    EXPECT_EQ(ReadBytes(victim), "victim");
 }
 
 }  // namespace
