@@ -74,9 +74,10 @@ void FormatLine(char* line, const char* year, const char* month, const char* thi
 
 int Events::SetEventList(int index, char* line)
 {
-    if (index < 0 || index >= nCount || nCount > static_cast<int>(hMem.size()))
+    const EventRecords& records = hMem;
+    if (index < 0 || index >= nCount || nCount > static_cast<int>(records.size()))
         return -1;
-    const EventRecord& record = hMem[static_cast<std::size_t>(index)];
+    const EventRecord& record = records[static_cast<std::size_t>(index)];
     nDate[0] = record.nYear;
     nDate[1] = record.nMonth;
     nDate[2] = record.nDay;

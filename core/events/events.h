@@ -6,7 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "platform/file_io.h"
 
 struct EventRecord {
     std::int32_t nYear;      // 0 = every year
@@ -14,6 +17,59 @@ struct EventRecord {
     std::int32_t nDay;       // 0 (or never a day) for a weekday rule
     std::int32_t nWeekCode;  // -1 = no weekday rule, else ordinal * 32 + weekday
     char szEvent[64];
+    // The line of the event file the record was read from, which a save
+    // writes back as it was; -1 for a record entered in the program.
+    std::int32_t nLine = -1;
+};
+
+// The record array. It counts every change made through it, so that the index
+// of days built from the records knows when it is out of date; reading goes
+// through a const reference.
+class EventRecords {
+public:
+    EventRecords& operator=(std::vector<EventRecord> records)
+    {
+        records_ = std::move(records);
+        ++nChanges_;
+        return *this;
+    }
+    EventRecord& operator[](std::size_t i)
+    {
+        ++nChanges_;
+        return records_[i];
+    }
+    const EventRecord& operator[](std::size_t i) const { return records_[i]; }
+    EventRecord* data()
+    {
+        ++nChanges_;
+        return records_.data();
+    }
+    const EventRecord* data() const { return records_.data(); }
+    std::size_t size() const { return records_.size(); }
+    bool empty() const { return records_.empty(); }
+    void reserve(std::size_t n) { records_.reserve(n); }
+    void resize(std::size_t n)
+    {
+        records_.resize(n);
+        ++nChanges_;
+    }
+    void push_back(const EventRecord& record)
+    {
+        records_.push_back(record);
+        ++nChanges_;
+    }
+    void clear()
+    {
+        records_.clear();
+        ++nChanges_;
+    }
+    std::vector<EventRecord>::const_iterator begin() const { return records_.begin(); }
+    std::vector<EventRecord>::const_iterator end() const { return records_.end(); }
+    std::uint64_t Changes() const { return nChanges_; }
+
+private:
+    std::vector<EventRecord> records_;
+    std::uint64_t nChanges_ = 0;
 };
 
 // Bytes a buffer that receives one record line must hold. A line the program
@@ -40,10 +96,17 @@ public:
     int nStart = 0;   // record at which CheckEvent starts
     int nDate[4] = {};
 
+    // Saves are refused, the records entered staying in memory: the file
+    // could not be read (so it is never written over) until another file is
+    // chosen; or another program writes the file, or the store was read for
+    // showing only.
+    int bLoadFailed = 0;
+    int bReadOnly = 0;
+
     static int nCount;
     static int nDayCount;
     // The record array; the store is its first nCount records.
-    static std::vector<EventRecord> hMem;
+    static EventRecords hMem;
 
     Events();
     Events(const Events&) = delete;
@@ -51,9 +114,24 @@ public:
     // Asks about unsaved changes when AskSaveAtExit was never called.
     ~Events();
 
-    int LoadEvent(char* path);
-    int SaveEvent(char* path);
-    int AddEvent();
+    // Reads the event file at path: a regular file of at most kEventFileLimit
+    // bytes, never waited on. With bLock the store holds the advisory lock on
+    // the file for the whole run, so that one program at a time writes it;
+    // when another program holds it the store says so once and is read-only.
+    int LoadEvent(const char* path, int bLock = 1);
+    // Writes the store to the file it was loaded from. Every line of the file
+    // comes back byte for byte unless its event was changed or deleted; new
+    // records are written in their record line form. Asks before replacing a
+    // file that changed since it was loaded.
+    int SaveEvent(const char* path);
+    // nFileLine: the file line the record comes from (loading, and the event
+    // list rebuilding the store), -1 for a record entered in the program.
+    int AddEvent(int nFileLine = -1);
+    // The event file setting changed to path. A store that refuses to save
+    // moves to that file: loads it and adds the records it held after the
+    // file's own; the result is 1 then, else 0 and the new file is loaded at
+    // the next start.
+    int ChangeFile(const char* path);
     int SetEventList(int index, char* line);
     int SetEvent(char* line);
     int SetEventList(char* line);
@@ -73,11 +151,32 @@ public:
     // shown. Returns 0 when a chosen save failed, else 1.
     int AskSaveAtExit();
 
+    // The largest event file read: a million lines of generous length, and
+    // never so many lines that the records would exhaust memory.
+    static constexpr std::size_t kEventFileLimit = std::size_t{128} << 20;
+    static constexpr std::size_t kEventLineLimit = 2000000;
+
 private:
-    // Lines of the file that are not records, kept byte for byte (each with
-    // its CR LF) so that a save writes them back after the records.
-    std::string szUnreadLines;
+    // A line of the loaded (or last saved) file: its bytes with the line end
+    // in szFileText, and for a record line a hash of the record read from it,
+    // so that a changed record is never written as its old line.
+    struct FileLine {
+        std::uint32_t nStart;
+        std::uint32_t nLength;
+        std::uint64_t nRecordHash;  // 0: no record
+    };
+    static std::string szFileText;
+    static std::vector<FileLine> fileLines;
+    static std::size_t nTailStart;  // text after the last line end, never a record
+
+    platform::FileLock lock;
+    platform::FileStamp stamp;  // the file as loaded or last saved
     int bExitAsked = 0;
+
+    // The file's lines as they are to be saved, into content and lines.
+    void WriteLines(std::string& content, std::vector<FileLine>& lines, std::vector<int>& recordLines);
+    // Keeps the index of records by day current (event_match.cpp).
+    static void RefreshDayIndex();
 };
 
 extern Events Evs;

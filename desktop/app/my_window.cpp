@@ -90,7 +90,7 @@ void TMyWindow::EvCreate()
 
     GetInitInfo();
 
-    if (Evs.LoadEvent(szEventFile) == 0) {
+    if (Evs.LoadEvent(FullEventFile(szEventFile)) == 0) {
         platform::ShowMessageBox(platform::SjisText("イベント読み込みに失敗しました"),
                                  platform::SjisText("イベント読み込み"), platform::MbButtons::Ok,
                                  platform::MbIcon::Stop);
@@ -252,6 +252,8 @@ void TMyWindow::CmInitSetup()
         for (wxWindow* window : wxTopLevelWindows)
             window->Refresh();
     }
+    // A store that refuses to save moves to the file now chosen.
+    Evs.ChangeFile(FullEventFile(szEventFile));
     InvalidateAll();
     PutInitInfo();
 }

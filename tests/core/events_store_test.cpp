@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "core/almanac/vesoma.h"
 #include "tests/core/event_files.h"
 #include "tests/core/message_recorder.h"
 
@@ -16,12 +18,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // Adds the yearly record ****/12/25 with name.
-void Add(const char* name)
+bool Add(const char* name)
 {
     const int date[4] = {0, 12, 25, -1};
     std::copy(date, date + 4, Evs.nDate);
     std::strcpy(Evs.szEvent, name);
-    ASSERT_EQ(Evs.AddEvent(), 1);
+    return Evs.AddEvent() == 1;
 }
 
 int Save()
@@ -42,7 +44,7 @@ protected:
 
 }  // namespace
 
-TEST_F(EventFile, MissingFileLoadsEmptyAndUnreadableFileFails)
+TEST_F(EventFile, MissingFileLoadsEmpty)
 {
     std::string path = file;
     EXPECT_EQ(Evs.LoadEvent(path.data()), 1);
@@ -52,11 +54,103 @@ TEST_F(EventFile, MissingFileLoadsEmptyAndUnreadableFileFails)
     EXPECT_EQ(Evs.bModify, 0);
     EXPECT_EQ(ReadBytes(file), CalLines({"****/12/25,old"}));
     EXPECT_FALSE(fs::exists(backup) || fs::exists(temp));
+}
 
-    // A file that exists but cannot be read is a failed load, not an empty
-    // store that a save would write over it.
-    fs::create_directory(path = folder.File("dir.CAL"));
-    EXPECT_EQ(Evs.LoadEvent(path.data()), 0);
+// A file that exists but cannot or must not be read (never waited on, never
+// read without limit) is a failed load: the store keeps what the user enters
+// but never writes over the file, until another file is chosen.
+TEST_F(EventFile, FailedLoadNeverReplacesTheFile)
+{
+    folder.OpenToAll();
+    const std::string other = folder.File("OTHER.CAL");
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"no read permission", [&] { WriteBytes(file, kOld), fs::permissions(file, fs::perms::none); }},
+        {"link to an unmounted drive", [&] { fs::create_symlink("/nonexistent/VESOMA.CAL", file); }},
+        {"folder", [&] { fs::create_directory(file); }},
+        {"FIFO", [&] { mkfifo(file.c_str(), 0666); }},
+        {"device", [&] { fs::create_symlink("/dev/zero", file); }},
+        {"too large", [&] { WriteBytes(file, ""), fs::resize_file(file, Events::kEventFileLimit + 1); }},
+        {"path too long", [&] { file = folder.File(std::string(300, 'x')); }},
+    };
+    for (const auto& [what, make] : cases) {
+        SCOPED_TRACE(what);
+        make();
+        std::error_code none;
+        const auto before = fs::symlink_status(file, none);
+        const auto size = fs::file_size(file, none);
+        const int status = InChild(true, [&] {
+            MessageRecorder boxes;
+            const bool refused = Evs.LoadEvent(file.c_str()) == 0 && Add("new") && Save() == 0 &&
+                                 Evs.bModify == 1 && boxes.LastCaption() == "保存" &&
+                                 boxes.LastText().find("読み込めなかった") != std::string::npos;
+            return refused && Evs.ChangeFile(other.c_str()) == 1 && Save() == 1;
+        });
+        if (status == 2)
+            GTEST_SKIP() << "no user to read as";
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(ReadBytes(other), CalLines({"****/12/25,new"}));
+        const auto after = fs::symlink_status(file, none);
+        EXPECT_TRUE(after.type() == before.type() && after.permissions() == before.permissions() &&
+                    fs::file_size(file, none) == size);
+        fs::remove_all(file, none);
+        fs::remove(other);
+    }
+}
+
+// One program writes the file: a second one on it reads it, says so and
+// refuses to save. A file changed by another program since it was loaded is
+// replaced only when the user says so; the temporary file has a name no other
+// file has.
+TEST_F(EventFile, OneWriterAtATimeAndNoSilentOverwrite)
+{
+    ASSERT_EQ(LoadBytes(file, kOld), 1);
+    WriteBytes(temp, "a file of mine");
+    EXPECT_EQ(InChild(false,
+                      [&] {
+                          MessageRecorder boxes;
+                          const bool readOnly = Evs.LoadEvent(file.c_str()) == 1 && Evs.bReadOnly == 1 &&
+                                                Events::nCount == 1 && boxes.shown.size() == 1;
+                          return readOnly && Add("new") && Save() == 0 && Evs.bModify == 1 &&
+                                 boxes.LastText().find("使用中") != std::string::npos;
+                      }),
+              0);
+    EXPECT_EQ(ReadBytes(file), kOld);
+
+    ASSERT_EQ(InChild(false, [&] { return WriteBytes(file, kNew + kOld), true; }), 0);
+    Add("new");
+    for (const platform::MbResult answer : {platform::MbResult::No, platform::MbResult::Yes}) {
+        MessageRecorder boxes(answer);
+        EXPECT_EQ(Save(), answer == platform::MbResult::Yes);
+        EXPECT_EQ(boxes.LastText(), "イベントファイルは読み込んだ後に変更されています。\n上書きしますか？");
+        EXPECT_EQ(ReadBytes(file), answer == platform::MbResult::Yes ? kNew : kNew + kOld);
+    }
+    EXPECT_EQ(ReadBytes(temp), "a file of mine");
+}
+
+// The event file is a link, private to its owner and group: the link stays,
+// its target gets the content and keeps mode and owner; a link planted where the
+// temporary file was always made leads nowhere the save writes.
+TEST_F(EventFile, SaveKeepsModeOwnerAndLinkAndNeverWritesThroughAPlantedLink)
+{
+    const std::string target = folder.File("real.cal"), victim = folder.File("victim");
+    WriteBytes(target, kOld);
+    WriteBytes(victim, "victim");
+    fs::create_symlink(target, file);
+    fs::create_symlink(victim, temp);
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(target, mode);
+    const uid_t owner = getuid() == 0 ? 65534 : getuid();
+    ASSERT_EQ(chown(target.c_str(), owner, static_cast<gid_t>(-1)), 0);
+    ASSERT_EQ(Evs.LoadEvent(file.c_str()), 1);
+    Add("new");
+    ASSERT_EQ(Save(), 1);
+    struct stat info;
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(ReadBytes(target), kNew);
+    EXPECT_EQ(fs::status(target).permissions(), mode);
+    EXPECT_EQ(info.st_uid, owner);
+    EXPECT_EQ(ReadBytes(victim), "victim");
 }
 
 TEST_F(EventFile, SaveKeepsThePreviousContentAsBackup)
@@ -81,27 +175,34 @@ TEST_F(EventFile, SaveKeepsThePreviousContentAsBackup)
     EXPECT_EQ(std::distance(begin(entries), end(entries)), 4);
 }
 
-TEST_F(EventFile, LinesThatAreNoRecordsSurviveASave)
+// Every line comes back byte for byte unless its event was changed: records
+// written by hand (a name over 63 bytes, text after a second comma, loose
+// spacing, a line ended by LF alone), lines that are no records (two date
+// fields, a NUL byte even after a name, an empty line) and a last line without
+// line end. A changed event is written in its record line form.
+TEST_F(EventFile, EveryLineComesBackAsItWasUnlessItsEventChanged)
 {
-    // A line with a NUL byte is kept whole even when a name stands before the
-    // NUL: read as a record, its rest would be gone after the save.
-    const std::string kept = "12/25,X\r\n" + std::string("1996/ 5/ 3,ab\0cd\r\n", 18) + "\r\n";
-    const std::string lastWithoutLineEnd = "****/**/ 1,payday";
-    ASSERT_EQ(
-        LoadBytes(file, CalLines({"1996/5/3,A"}) + kept + CalLines({"1997/1/1,B"}) + lastWithoutLineEnd), 1);
-    EXPECT_EQ(ListedLine(0) + ListedLine(1) + ListedLine(2), "1996/ 5/ 3,A1997/ 1/ 1,B-");
+    const std::string name(70, 'n');
+    const std::string kept = "1996/5/3," + name + "\r\n12/25,X\r\n" +
+                             std::string("1996/ 5/ 3,ab\0cd\r\n", 18) + "\r\n1997/1/1,B,C\n";
+    const std::string changed = "****/**/ 1,payday\r\n", lastWithoutLineEnd = "****/**/ 2,unended";
+    ASSERT_EQ(LoadBytes(file, kept + changed + lastWithoutLineEnd), 1);
+    EXPECT_EQ(ListedLine(0) + "|" + ListedLine(1) + "|" + ListedLine(2) + "|" + ListedLine(3),
+              "1996/ 5/ 3," + name.substr(0, 63) + "|1997/ 1/ 1,B|****/**/ 1,payday|-");
     EXPECT_EQ(Evs.bModify, 0);
+    ASSERT_EQ(Save(), 1);
+    EXPECT_EQ(ReadBytes(file), kept + changed + lastWithoutLineEnd);
+    Evs.hMem[2].nDay = 2;
     Add("C");
     ASSERT_EQ(Save(), 1);
-    EXPECT_EQ(ReadBytes(file),
-              CalLines({"1996/ 5/ 3,A", "1997/ 1/ 1,B", "****/12/25,C"}) + kept + lastWithoutLineEnd);
+    EXPECT_EQ(ReadBytes(file), kept + CalLines({"****/**/ 2,payday", "****/12/25,C"}) + lastWithoutLineEnd);
 }
 
 TEST_F(EventFile, FailedSaveKeepsTheFileAndTheChange)
 {
-    // A folder with content where the temporary or the backup file goes, and
-    // a disk that fills up: the child process may write only 1000 bytes a file.
-    for (const std::string& obstacle : {temp, backup, std::string()}) {
+    // A folder with content where the backup file goes, and a disk that
+    // fills up: the child process may write only 1000 bytes a file.
+    for (const std::string& obstacle : {backup, std::string()}) {
         SCOPED_TRACE(obstacle);
         ASSERT_EQ(LoadBytes(file, kOld), 1);
         for (int i = 0; i < 200; ++i)
@@ -125,8 +226,9 @@ TEST_F(EventFile, FailedSaveKeepsTheFileAndTheChange)
         ASSERT_EQ(waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         EXPECT_EQ(ReadBytes(file), kOld);
-        EXPECT_FALSE(fs::is_regular_file(temp));
-        fs::remove_all(temp);
+        auto entries = fs::directory_iterator(folder.File(""));
+        EXPECT_EQ(std::distance(begin(entries), end(entries)), obstacle.empty() ? 1 : 2)
+            << "a file left behind";
         fs::remove_all(backup);
     }
 }
@@ -142,6 +244,7 @@ TEST_F(EventFile, KillDuringSaveLeavesOldOrNewFile)
         pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            MessageRecorder yes(platform::MbResult::Yes);  // the file another child wrote is replaced
             for (;;) {  // the two contents in turn, each save told, until killed
                 Events::nCount = 1;
                 Save();
@@ -181,4 +284,48 @@ TEST_F(EventFile, ExitQuestionIsAskedOnce)
             store.AskSaveAtExit();
     }
     EXPECT_EQ(no.shown.size(), 3u);
+}
+
+// The index of days finds what the scan of every record in store order finds,
+// for the days of a month table and for any others: the same records in the
+// same order (one event per call), the same count; also after the records
+// were replaced.
+TEST(EventMatch, TheIndexFindsWhatTheScanFinds)
+{
+    std::mt19937 random(11);
+    auto pick = [&](std::vector<int> values) { return values[random() % values.size()]; };
+    for (int round = 0; round < 2; ++round) {
+        std::vector<EventRecord> records;
+        for (int i = 0; i < 300; ++i)
+            records.push_back(Record(pick({0, 0, 2000, 2001, -3}), pick({0, 0, 2, 13, -1}),
+                                     pick({0, 1, 29, 31, 45}), pick({-1, -1, 0, 2, 6, 66, 166, 7, 40}),
+                                     std::to_string(i)));
+        StoreRecords(records);
+        std::vector<std::vector<int>> days = {{2000, 2, 0, 66}, {0, 0, 0, -1}, {2000, 2, 29, 7}};
+        for (int month = 1; month <= 24; ++month) {
+            const int date[3] = {1999 + (month + 11) / 12, (month - 1) % 12 + 1, 1};
+            kc.SetCalender(date);
+            for (int i = 0; i < kc.nDays; ++i)
+                days.push_back({kc.Day[i].nYear, kc.Day[i].nMonth, kc.Day[i].nDay, kc.Day[i].nWeekCode});
+        }
+        for (std::vector<int>& day : days) {
+            std::vector<int> scanned, found;
+            for (int i = 0; i < 300; ++i) {
+                const EventRecord& r = records[static_cast<std::size_t>(i)];
+                if ((r.nYear <= 0 || r.nYear == day[0]) && (r.nMonth <= 0 || r.nMonth == day[1]) &&
+                    (r.nDay == day[2] || r.nWeekCode == day[3] ||
+                     (r.nWeekCode < 32 && r.nWeekCode == day[3] % 32 % 7)))
+                    scanned.push_back(i);
+            }
+            char names[64];
+            Evs.nMode = 1;
+            Evs.nMaxLen = 63;
+            for (Evs.nStart = 0; Evs.CheckEvent(day.data(), names) == 1;)
+                found.push_back(Evs.nStart - 1);
+            Evs.nMode = Evs.nStart = 0;
+            ASSERT_EQ(found, scanned) << day[0] << "-" << day[1] << "-" << day[2] << " " << day[3];
+            ASSERT_EQ(Evs.CheckEvent(day.data(), names), static_cast<int>(scanned.size()));
+        }
+    }
+    StoreRecords({});
 }
