@@ -1,11 +1,11 @@
 #include "core/fortune/fortune_file.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 #include <new>
+#include <string>
 
+#include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "platform/sjis.h"
 
@@ -28,47 +28,41 @@ void EndAtMarker(char* record)
     }
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 }  // namespace
 
 int FUms::LoadUmsFile(const char* path)
 {
     hUms.clear();
     nRecords = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(platform::ToUtf8(path).c_str(), "rb"));
-    if (!file)
+    // Only a regular file is read, never waited on, and never more than a
+    // fortune file can sensibly hold.
+    std::string content;
+    switch (platform::ReadRegularFile(platform::ToUtf8(path).c_str(), kUmsFileLimit, content)) {
+    case platform::ReadResult::Read:
+        break;
+    case platform::ReadResult::NotRegular:
+        platform::ShowMessageBox(SjisText("運勢ファイルが普通のファイルではありません。"),
+                                 SjisText("運勢読み込み"), MbButtons::Ok, MbIcon::Stop);
         return 0;
+    case platform::ReadResult::TooLarge:
+        platform::ShowMessageBox(SjisText("運勢ファイルが大きすぎます。"), SjisText("運勢読み込み"),
+                                 MbButtons::Ok, MbIcon::Stop);
+        return 0;
+    default:
+        return 0;  // missing or unreadable: no fortune section, as always
+    }
+    const std::size_t records = content.size() / nRecordSize;
     try {
-        hUms.assign(1, '\0');
+        hUms.assign(content.begin(), content.begin() + static_cast<std::ptrdiff_t>(records * nRecordSize));
     } catch (const std::bad_alloc&) {
-        platform::ShowMessageBox(SjisText("メモリがねえ"), "Open", MbButtons::Ok, MbIcon::Stop);
+        hUms.clear();
+        platform::ShowMessageBox(SjisText("ReAllocできねえ"), SjisText("ｴﾗｰ"), MbButtons::Ok, MbIcon::None);
         return 0;
     }
-    for (int n = 0;; ++n) {
-        try {
-            hUms.resize(static_cast<std::size_t>(n + 1) * nRecordSize);
-        } catch (const std::bad_alloc&) {
-            hUms.clear();
-            platform::ShowMessageBox(SjisText("ReAllocできねえ"), SjisText("ｴﾗｰ"), MbButtons::Ok,
-                                     MbIcon::None);
-            return 0;
-        }
-        char* record = &hUms[static_cast<std::size_t>(n) * nRecordSize];
-        if (std::fread(record, 1, nRecordSize, file.get()) != nRecordSize) {
-            // A read error is an unreadable file, not its end: nothing is
-            // loaded, so the next day window tries again.
-            if (std::ferror(file.get())) {
-                hUms.clear();
-                return 0;
-            }
-            nRecords = n;
-            return 1;
-        }
-        EndAtMarker(record);
-    }
+    for (std::size_t r = 0; r < records; ++r)
+        EndAtMarker(&hUms[r * nRecordSize]);
+    nRecords = static_cast<int>(records);
+    return 1;
 }
 
 int FUms::DrawTextUms(platform::DrawSurface& surface, int record, int line)

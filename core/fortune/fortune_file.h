@@ -4,6 +4,7 @@
 // application keeps the single instance ums.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "platform/draw_surface.h"
@@ -20,9 +21,14 @@ public:
     int nCharHeight = 0;
     platform::Rect rcText;  // the body of the last drawn paragraph
 
+    // The largest fortune file read: 4096 records, far more than the day
+    // window asks for.
+    static constexpr std::size_t kUmsFileLimit = 4096 * nRecordSize;
+
     // Reads every whole record of the file at path (CP932). Returns 1 when
     // the file was read to its end, 0 when it cannot be opened or read or
-    // memory runs out; then no record is loaded.
+    // memory runs out; then no record is loaded. A file that is not regular
+    // (a FIFO, a device) or too large is not read, and the user is told.
     int LoadUmsFile(const char* path);
 
     // Draws record number record with its heading at column 2 and its body

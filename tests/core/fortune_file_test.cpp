@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "core/vocabulary/vocabulary.h"
 #include "platform/cell_surface.h"
@@ -69,11 +70,25 @@ TEST(FortuneFile, WholeRecordsOnlyAndEveryLineOfAParagraph)
     };
     for (const auto& [record, width, row, expected] : cases)
         EXPECT_EQ(Paragraph(file, record, width, row), expected) << record << " at " << width;
-    // Missing, empty, and a folder that opens but cannot be read: nothing stays loaded.
-    for (const std::string& other : {folder.File("none.ums"), empty, folder.File("")}) {
-        ASSERT_EQ(file.LoadUmsFile(path.c_str()), 1);
-        EXPECT_EQ(file.LoadUmsFile(other.c_str()), other == empty ? 1 : 0) << other;
-        EXPECT_EQ(Paragraph(file, 0, 40, 1), "0:");
+    // Missing or empty: nothing stays loaded, nothing is said. A folder, a
+    // FIFO, a device and a file too large are not read, never waited on, and
+    // the user is told.
+    const std::string none = folder.File("none.ums"), fifo = folder.File("fifo.ums"),
+                      large = folder.File("large.ums");
+    mkfifo(fifo.c_str(), 0666);
+    WriteBytes(large, "");
+    std::filesystem::resize_file(large, FUms::kUmsFileLimit + 64);
+    for (const std::string& other : {none, empty, folder.File(""), fifo, std::string("/dev/zero"), large}) {
+        EXPECT_EQ(InChild(false,
+                          [&] {
+                              MessageRecorder told;
+                              return file.LoadUmsFile(path.c_str()) == 1 &&
+                                     file.LoadUmsFile(other.c_str()) == (other == empty) &&
+                                     Paragraph(file, 0, 40, 1) == "0:" &&
+                                     told.shown.size() == (other != none && other != empty);
+                          }),
+                  0)
+            << other;
     }
     EXPECT_TRUE(messages.shown.empty());
 }

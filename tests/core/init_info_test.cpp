@@ -8,6 +8,7 @@
 
 #include "core/settings/status.h"
 #include "core/settings/string_table.h"
+#include "platform/profile.h"
 #include "tests/core/event_files.h"
 
 namespace fs = std::filesystem;
@@ -28,8 +29,9 @@ TEST(InitInfoTest, ReadFromAndWrittenToTheProfileOfTheStartDirectory)
     EXPECT_EQ(CStatus::EventInfo + CStatus::TableType + CStatus::UnseiDisp, 3);
     EXPECT_TRUE(fs::is_empty(fs::current_path()));
 
-    // An overlong event file is cut before a character that would not fit:
-    // 130 full-width characters, whose last one starts at byte 259.
+    // An overlong event file is shown cut before a character that would not
+    // fit (130 full-width characters, whose last one starts at byte 259), but
+    // loaded and written back whole: a cut path names another file.
     std::string name;
     for (int i = 0; i < 130; ++i)
         name += platform::SjisText("予");
@@ -39,6 +41,10 @@ TEST(InitInfoTest, ReadFromAndWrittenToTheProfileOfTheStartDirectory)
         GetInitInfo(fields);
         EXPECT_EQ(szEventFile, prefix + name.substr(0, 258)) << "prefix '" << prefix << "'";
         EXPECT_EQ(std::to_string(CStatus::TableType) + std::to_string(CStatus::UnseiDisp), "50");
+        Evs.LoadEvent(FullEventFile(szEventFile));  // the system reads no such long name
+        EXPECT_EQ(Evs.szFile, prefix + name);
+        PutInitInfo(fields);
+        EXPECT_EQ(platform::ReadProfileString(szIniFile, "vesoma", "EventFile", ""), prefix + name);
     }
 
     // Written into the profile read at start-up, wherever the program is now.
