@@ -1,5 +1,7 @@
 // vesoma-cal: the almanac of a month in the terminal.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -55,7 +57,8 @@ bool LoadEvents(const CliOptions& options)
     std::string path = options.eventFile.empty() ? "VESOMA.CAL" : options.eventFile;
     if (options.eventFile.empty() && !platform::FileExists(path.c_str()))
         return true;
-    if (!platform::FileExists(path.c_str()) || Evs.LoadEvent(path.data()) != 1) {
+    // Only read, so no lock: the program may write the file meanwhile.
+    if (!platform::FileExists(path.c_str()) || Evs.LoadEvent(path.c_str(), 0) != 1) {
         std::fprintf(stderr, "vesoma-cal: cannot read the event file %s\n", path.c_str());
         return false;
     }
@@ -87,6 +90,16 @@ void PrintDay(Vesoma& table, bool colour)
     std::fwrite(rows.data(), 1, end == std::string::npos ? rows.size() : end + 1, stdout);
 }
 
+// The exit code once everything is printed: 1 with a message when the
+// output could not be written (a full disk, a closed pipe).
+int Finish()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    std::fprintf(stderr, "vesoma-cal: cannot write the output: %s\n", std::strerror(errno));
+    return 1;
+}
+
 void UseCurrentMonth(CliOptions& options)
 {
     std::time_t now = std::time(nullptr);
@@ -108,7 +121,7 @@ int main(int argc, char** argv)
     }
     if (options.help) {
         std::fputs(kCliUsage, stdout);
-        return 0;
+        return Finish();
     }
     if (options.firstYear == 0)
         UseCurrentMonth(options);
@@ -126,7 +139,7 @@ int main(int argc, char** argv)
         kc.SetDate(date);
         CountEvents(kc);
         PrintDay(kc, colour);
-        return 0;
+        return Finish();
     }
     int date[3] = {options.firstYear, options.firstMonth, 1};
     for (;;) {
@@ -137,7 +150,7 @@ int main(int argc, char** argv)
         } else {
             PrintGridMonth(kc, colour);
         }
-        if (date[0] == options.lastYear && date[1] == options.lastMonth)
+        if ((date[0] == options.lastYear && date[1] == options.lastMonth) || std::ferror(stdout))
             break;
         if (!options.tsv)
             std::putchar('\n');
@@ -146,5 +159,5 @@ int main(int argc, char** argv)
             ++date[0];
         }
     }
-    return 0;
+    return Finish();
 }

@@ -93,7 +93,20 @@ if(NOT rc EQUAL 1 OR NOT out STREQUAL "" OR err STREQUAL "")
   message(FATAL_ERROR "--events of a missing file: expected exit 1 and a message, got ${rc}")
 endif()
 expect_rejected(--tsv 2000 2 --events)
+# A FIFO as the event file is refused at once, never waited on.
+execute_process(COMMAND mkfifo "${work}/fifo.cal")
+execute_process(COMMAND ${TOOL} --events "${work}/fifo.cal" --tsv 2000 2 TIMEOUT 10
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 1 OR NOT out STREQUAL "" OR err STREQUAL "")
+  message(FATAL_ERROR "--events of a FIFO: expected exit 1 and a message at once, got ${rc}")
+endif()
 file(REMOVE_RECURSE "${work}")
+
+# Output that cannot be written is an error, not a success.
+execute_process(COMMAND ${TOOL} --tsv 2000 1 2000 12 OUTPUT_FILE /dev/full RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "cannot write")
+  message(FATAL_ERROR "--tsv into a full disk: expected exit 1 and a message, got ${rc} [${err}]")
+endif()
 
 # The day window's body: the dates with the holiday, then the signs; events
 # and the fortune section only where there are any (none here).
