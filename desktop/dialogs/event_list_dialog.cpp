@@ -1,7 +1,11 @@
 #include "desktop/dialogs/event_list_dialog.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include <wx/arrstr.h>
 #include <wx/clntdata.h>
 #include <wx/listbox.h>
 #include <wx/xrc/xmlres.h>
@@ -29,10 +33,13 @@ enum Control {
 
 // The record line of a row as the store wrote it. The shown text is its
 // conversion, which does not always convert back to the same bytes.
+// The file line of the record goes with it, so that confirming the list
+// writes an unchanged event back as the line it was read from.
 class LineData : public wxClientData {
 public:
-    explicit LineData(const char* text) : line(text) {}
+    LineData(std::string text, int fileLine) : line(std::move(text)), nLine(fileLine) {}
     std::string line;
+    int nLine;
 };
 
 }  // namespace
@@ -83,7 +90,13 @@ std::string EventListDialog::LineAt(int index) const
     return data ? data->line : std::string();
 }
 
-void EventListDialog::InsertSorted(const char* line)
+int EventListDialog::FileLineAt(int index) const
+{
+    const auto* data = static_cast<const LineData*>(pList->GetClientObject(static_cast<unsigned>(index)));
+    return data ? data->nLine : -1;
+}
+
+void EventListDialog::InsertSorted(const char* line, int fileLine)
 {
     // std::string compares bytes as unsigned: the CP932 byte order. Equal
     // lines go after the ones already there.
@@ -96,18 +109,37 @@ void EventListDialog::InsertSorted(const char* line)
         else
             high = middle;
     }
-    pList->Insert(platform::WxFromSjis(line), low, new LineData(line));
+    pList->Insert(platform::WxFromSjis(line), low, new LineData(line, fileLine));
 }
 
 void EventListDialog::AddList()
 {
+    std::vector<std::pair<std::string, int>> added;
     char line[nEventLineSize];
+    const EventRecords& records = Events::hMem;
     int index = nListed;
-    while (events->SetEventList(index, line) >= 0) {
-        InsertSorted(line);
-        ++index;
-    }
+    for (; events->SetEventList(index, line) >= 0; ++index)
+        added.emplace_back(line, records[static_cast<std::size_t>(index)].nLine);
     nListed = index;
+    if (pList->GetCount() > 0) {
+        for (const auto& [text, fileLine] : added)
+            InsertSorted(text.c_str(), fileLine);
+        return;
+    }
+    // The whole store at once: sorted here and handed to the list in one
+    // call, which a long store needs to open without a wait.
+    std::stable_sort(added.begin(), added.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    wxArrayString texts;
+    texts.reserve(added.size());
+    std::vector<wxClientData*> data;
+    data.reserve(added.size());
+    for (auto& [text, fileLine] : added) {
+        texts.push_back(platform::WxFromSjis(text.c_str()));
+        data.push_back(new LineData(std::move(text), fileLine));
+    }
+    if (!texts.empty())
+        pList->Append(texts, data.data());
 }
 
 void EventListDialog::CmEventAdd()
@@ -173,7 +205,7 @@ void EventListDialog::CmOk()
             events->SplitEvent(line);
             events->CheckEventDate();
             // A store that cannot grow keeps what was added so far; nothing is reported.
-            if (events->AddEvent() != 1)
+            if (events->AddEvent(FileLineAt(row)) != 1)
                 break;
         }
     }

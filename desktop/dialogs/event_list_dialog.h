@@ -43,5 +43,7 @@ public:
     int nOpenCount = 0;          // the store's record count at opening
 
 private:
-    void InsertSorted(const char* line);
+    void InsertSorted(const char* line, int fileLine);
+    // The event file line of the record listed in row index, -1 for none.
+    int FileLineAt(int index) const;
 };
