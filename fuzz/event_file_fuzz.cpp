@@ -1,8 +1,13 @@
-// Any bytes as an event file: loaded, saved, loaded and saved again. Nothing
-// of the file may be lost or altered: the first save must write every line
-// the reader takes for a record in its written form, then every other line
-// byte for byte, then whatever followed the last line end. Reading the saved
-// file again must give the same records, and saving them the same bytes.
+// Any bytes as an event file: loaded and saved, then changed as the user
+// changes events (some deleted, some changed, one added, the store rebuilt as
+// the event list rebuilds it), saved, loaded and saved again. A line is the
+// text up to a LF; the text after the last LF is no line. Nothing of the file
+// may be lost or altered: every line comes back byte for byte and in its
+// place unless the harness deleted or changed its event; the changed and
+// added events follow in their record line form, then the text after the last
+// line end. Reading the saved file again must give the same records, and
+// saving them the same bytes.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +15,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <unistd.h>
@@ -18,34 +24,6 @@
 #include "platform/message_box.h"
 
 namespace {
-
-struct Listed {
-    EventRecord record;
-    std::string line;
-};
-
-std::vector<Listed> ListStore()
-{
-    std::vector<Listed> listed;
-    char line[nEventLineSize];
-    for (int i = 0; Evs.SetEventList(i, line) == 1; ++i)
-        listed.push_back({Events::hMem[static_cast<std::size_t>(i)], line});
-    return listed;
-}
-
-bool SameRecords(const std::vector<Listed>& a, const std::vector<Listed>& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const EventRecord& x = a[i].record;
-        const EventRecord& y = b[i].record;
-        if (x.nYear != y.nYear || x.nMonth != y.nMonth || x.nDay != y.nDay || x.nWeekCode != y.nWeekCode ||
-            std::strcmp(x.szEvent, y.szEvent) != 0 || a[i].line != b[i].line)
-            return false;
-    }
-    return true;
-}
 
 std::string ReadBytes(const std::string& path)
 {
@@ -69,35 +47,26 @@ const std::string& EventFile()
     return path;
 }
 
-// The save the bytes of a file must come back as. A line is the text before a
-// CR LF; it is a record when it holds no NUL byte (reading it up to one would
-// drop the rest), has a name and a date rule the validation accepts. Records
-// come first, in file order, each written as the list shows it; the lines
-// that are not records follow as they were, in file order; then the text
-// after the last CR LF, which is never a record.
-std::string ExpectedSave(const std::string& bytes)
+// Whether a line (without its line end) holds a record: no NUL byte (reading
+// it up to one would drop the rest), a name, and a date rule the validation
+// accepts.
+bool IsRecord(std::string line)
 {
     static Events codec;
-    std::string records;
-    std::string others;
-    std::size_t start = 0;
-    for (std::size_t end = bytes.find("\r\n"); end != std::string::npos;
-         start = end + 2, end = bytes.find("\r\n", start)) {
-        const std::string line = bytes.substr(start, end - start);
-        if (line.find('\0') == std::string::npos) {
-            std::string cut = line;  // cut up by the parsing
-            codec.SplitEvent(cut.data());
-            if (codec.szEvent[0] != '\0' && codec.CheckEventDate() == 1) {
-                char written[nEventLineSize];
-                codec.SetEvent(written);
-                records += written;
-                records += "\r\n";
-                continue;
-            }
-        }
-        others += line + "\r\n";
-    }
-    return records + others + bytes.substr(start);
+    if (line.find('\0') != std::string::npos)
+        return false;
+    codec.SplitEvent(line.data());
+    return codec.szEvent[0] != '\0' && codec.CheckEventDate() == 1;
+}
+
+std::vector<std::pair<std::string, int>> ListStore()
+{
+    std::vector<std::pair<std::string, int>> listed;
+    char line[nEventLineSize];
+    const EventRecords& records = Events::hMem;
+    for (int i = 0; Evs.SetEventList(i, line) == 1; ++i)
+        listed.emplace_back(line, records[static_cast<std::size_t>(i)].nLine);
+    return listed;
 }
 
 void SaveOrAbort()
@@ -118,20 +87,73 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::string path = EventFile();
+    const std::string path = EventFile();
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-
-    if (Evs.LoadEvent(path.data()) != 1)
+    if (Evs.LoadEvent(path.c_str()) != 1)
         std::abort();
-    std::vector<Listed> first = ListStore();
+    SaveOrAbort();
+    if (ReadBytes(path) != bytes)
+        std::abort();
+
+    // The k-th record line of the file is the k-th record. Each record is
+    // kept, deleted or changed to 25 December by the bytes' length and its
+    // number; a record line kept comes back in place, the others go.
+    const std::vector<std::pair<std::string, int>> listed = ListStore();
+    std::string expected, added;
+    std::vector<std::pair<std::string, int>> rebuilt;
+    std::size_t start = 0, record = 0;
+    for (std::size_t end = bytes.find('\n'); end != std::string::npos;
+         start = end + 1, end = bytes.find('\n', start)) {
+        const std::string line = bytes.substr(start, end + 1 - start);
+        const std::size_t content = line.size() - 1 - (line.size() > 1 && line[line.size() - 2] == '\r');
+        if (!IsRecord(line.substr(0, content))) {
+            expected += line;
+            continue;
+        }
+        if (record >= listed.size())
+            std::abort();
+        const std::size_t choice = (size + record * 7) % 5;
+        const std::pair<std::string, int>& entry = listed[record++];
+        if (choice < 3) {
+            expected += line;
+            rebuilt.push_back(entry);
+        } else if (choice == 3) {
+            const std::string name = entry.first.substr(entry.first.find(',') + 1);
+            rebuilt.emplace_back("****/12/25," + name, -1);
+            added += rebuilt.back().first + "\r\n";
+        }
+    }
+    if (record != listed.size())
+        std::abort();
+    rebuilt.emplace_back("****/ 1/ 1,new", -1);
+    added += "****/ 1/ 1,new\r\n";
+    // Kept records first, in file order; the changed and the added after them.
+    std::stable_partition(rebuilt.begin(), rebuilt.end(),
+                          [](const auto& entry) { return entry.second >= 0; });
+    Events::nCount = 0;
+    for (const auto& [line, fileLine] : rebuilt) {
+        std::string cut = line;
+        Evs.SplitEvent(cut.data());
+        Evs.CheckEventDate();
+        if (Evs.AddEvent(fileLine) != 1)
+            std::abort();
+    }
     SaveOrAbort();
     const std::string saved = ReadBytes(path);
-    if (saved != ExpectedSave(bytes))
+    if (saved != expected + added + bytes.substr(start))
         std::abort();
 
-    if (Evs.LoadEvent(path.data()) != 1 || !SameRecords(first, ListStore()))
+    const std::vector<std::pair<std::string, int>> before = ListStore();
+    if (Evs.LoadEvent(path.c_str()) != 1)
         std::abort();
+    const std::vector<std::pair<std::string, int>> after = ListStore();
+    if (before.size() != after.size())
+        std::abort();
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (before[i].first != after[i].first)
+            std::abort();
+    }
     SaveOrAbort();
     if (ReadBytes(path) != saved)
         std::abort();
