@@ -129,7 +129,7 @@ int main(int argc, char** argv)
         return 1;
 
     CStatus::TableType = options.table;
-    kc.choices.astronomy = options.astronomy;
+    kc.choices = options.choices;
     const bool colour = UseColour(options.colour);
     if (options.tsv)
         PrintTsvHeader();

@@ -7,7 +7,8 @@
 
 const char* const kCliUsage =
     "usage: vesoma-cal [--table 0|1|2] [--color=always|never|auto] [--tsv]\n"
-    "                  [--astronomy=standard|precise] [YEAR MONTH [YEAR2 MONTH2]]\n"
+    "                  [--astronomy=standard|precise] [--holidays=table|law]\n"
+    "                  [YEAR MONTH [YEAR2 MONTH2]]\n"
     "Prints the almanac of a month as the program's month table draws it (the\n"
     "current month without YEAR MONTH).\n"
     "  --table N  detail of each day's line: 0 dates, holidays, terms and events;\n"
@@ -23,6 +24,9 @@ const char* const kCliUsage =
     "  --astronomy=A  standard: the sun and moon of the program's short series\n"
     "          (the default); precise: the IAU's routines, with the new moons and\n"
     "          solar terms as the official Japanese calendar takes them\n"
+    "  --holidays=H  table: the fixed holidays in every year (the default); law:\n"
+    "          the holidays as the law had them in each year (none before\n"
+    "          20 July 1948)\n"
     "  --help  this text\n"
     "Years run from 1900 to 2100.\n";
 
@@ -102,11 +106,19 @@ std::string ParseCliOptions(const std::vector<std::string>& args, CliOptions& op
         } else if (arg.rfind("--astronomy=", 0) == 0) {
             const std::string which = arg.substr(12);
             if (which == "standard")
-                options.astronomy = Astronomy::Standard;
+                options.choices.astronomy = Astronomy::Standard;
             else if (which == "precise")
-                options.astronomy = Astronomy::Precise;
+                options.choices.astronomy = Astronomy::Precise;
             else
                 return "--astronomy takes standard or precise";
+        } else if (arg.rfind("--holidays=", 0) == 0) {
+            const std::string which = arg.substr(11);
+            if (which == "table")
+                options.choices.holidays = Holidays::Table;
+            else if (which == "law")
+                options.choices.holidays = Holidays::Law;
+            else
+                return "--holidays takes table or law";
         } else if (!arg.empty() && arg[0] == '-') {
             return "unknown option " + arg;
         } else {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/calendar/astronomy.h"
+#include "core/almanac/almanac_choices.h"
 
 enum class ColourMode { Auto, Always, Never };
 
@@ -18,8 +18,8 @@ struct CliOptions {
     int firstMonth = 0;
     int lastYear = 0;
     int lastMonth = 0;
-    int day = 0;  // --day: the day window of firstYear, firstMonth and this day
-    Astronomy astronomy = Astronomy::Standard;
+    int day = 0;             // --day: the day window of firstYear, firstMonth and this day
+    AlmanacChoices choices;  // --astronomy, --holidays
 };
 
 // Reads args (without the program name). Returns an empty string on success,

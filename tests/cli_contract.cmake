@@ -39,6 +39,7 @@ expect_rejected(--table x 2001 2)
 expect_rejected(2001 2 --table)
 expect_rejected(--color=sometimes 2001 2)
 expect_rejected(--astronomy=exact 2001 2)
+expect_rejected(--holidays=1996 2001 2)
 
 # 夏至 of 2023 fell at 23:58 on 21 June in Japan; the standard series put it on the 22nd.
 foreach(astronomy "precise;21" "standard;22")
@@ -47,6 +48,19 @@ foreach(astronomy "precise;21" "standard;22")
   execute_process(COMMAND ${TOOL} --astronomy=${which} --tsv 2023 6 OUTPUT_VARIABLE out)
   if(NOT out MATCHES "\n2023\t6\t${day}\t[^\n]*\t7\n")
     message(FATAL_ERROR "--astronomy=${which}: 夏至 2023 not on the ${day}th: [${out}]")
+  endif()
+endforeach()
+
+# 1 May 2019 is a holiday by the law (24, the enthronement), none in the table.
+foreach(holidays "law;24" "table;0")
+  list(GET holidays 0 which)
+  list(GET holidays 1 index)
+  execute_process(COMMAND ${TOOL} --holidays=${which} --tsv 2019 5 OUTPUT_VARIABLE out)
+  if(NOT out MATCHES "
+2019	5	1	[^
+]*	${index}	[0-9]+
+")
+    message(FATAL_ERROR "--holidays=${which}: 1 May 2019 not holiday ${index}: [${out}]")
   endif()
 endforeach()
 

@@ -5,6 +5,11 @@
 
 #include "core/calendar/astronomy.h"
 
+// Table: the fixed holidays of the almanac in every year; Law: the holidays
+// as the holiday law had them in each year.
+enum class Holidays { Table, Law };
+
 struct AlmanacChoices {
     Astronomy astronomy = Astronomy::Standard;
+    Holidays holidays = Holidays::Table;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/almanac/holiday_law.h"
 #include "core/almanac/month_tables.h"
 #include "core/calendar/astronomy.h"
 #include "core/calendar/date_arith.h"
@@ -60,6 +61,15 @@ void Vesoma::SetCalender(const int* date)
     SolarTerm terms[2];
     terms[0] = FindTerm(calendar, nYear, nMonth, 3);
     terms[1] = FindTerm(calendar, nYear, nMonth, (terms[0].day > 0 ? terms[0].day : 3) + 13);
+    const bool byLaw = choices.holidays == Holidays::Law;
+    // The law puts the equinox holidays on the days this astronomy found.
+    EquinoxDays equinoxes{0, 0};
+    for (const SolarTerm& found : terms) {
+        if (found.day > 0 && found.index == 0)
+            equinoxes.nMarch = found.day;
+        else if (found.day > 0 && found.index == 12)
+            equinoxes.nSeptember = found.day;
+    }
 
     int roki = (lunar[1] + lunar[2] - 2) % 6;
     const int mansionBase = Residue(dayNumber + 12, 28);
@@ -107,7 +117,9 @@ void Vesoma::SetCalender(const int* date)
         entry.nHoly = 0;
         entry.nSekki = 0;
         const int weekday = (nWeek1 + i) % 7;
-        if (nHolyday[holiday][0] == nMonth && nHolyday[holiday][1] == i + 1) {
+        if (byLaw) {
+            entry.nHoly = LawHolidayOf(nYear, nMonth, i + 1, equinoxes);
+        } else if (nHolyday[holiday][0] == nMonth && nHolyday[holiday][1] == i + 1) {
             ++holiday;
             entry.nHoly = holiday;
         } else if (i >= 2 && weekday == 1 && Day[i - 1].nHoly > 0) {
@@ -118,7 +130,12 @@ void Vesoma::SetCalender(const int* date)
             if (term == 0)
                 officer = (sexagenary % 12 - nMonth + 12) % 12;
             if (terms[term].index % 12 == 0) {
-                entry.nHoly = terms[term].index == 0 ? 4 : 11;
+                // An equinox is shown as its holiday; before the holiday law
+                // there was none, and it shows as the solar term it is.
+                if (!byLaw)
+                    entry.nHoly = terms[term].index == 0 ? 4 : 11;
+                else if (entry.nHoly == 0)
+                    entry.nSekki = terms[term].index + 1;
             } else {
                 if (term == 0)
                     solarMonth = solarMonth % 12 + 1;

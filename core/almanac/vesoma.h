@@ -25,7 +25,7 @@ struct DayEntry {
     std::int32_t nChoku;     // officer, 0 = 建
     std::int32_t nReki;      // almanac notes bit set
     std::int32_t nEvent;     // events on the day, written by the month drawing
-    std::int32_t nHoly;      // szHolyday index; 16 = 振替休日
+    std::int32_t nHoly;      // szHolyday index; 16 = 振替休日, 17-24 holidays of the law only
     std::int32_t nSekki;     // solar term index + 1, or 0
 };
 

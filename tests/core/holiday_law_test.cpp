@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/almanac/vesoma.h"
 #include "core/calendar/solar_terms.h"
 #include "core/vocabulary/vocabulary.h"
 #include "platform/sjis.h"
@@ -30,18 +31,24 @@ EquinoxDays Equinoxes(int year)
     return {march[2], september[2]};
 }
 
-// The name shown on a date, as UTF-8 without the trailing blank; - for none.
-std::string Law(int year, int month, int day, EquinoxDays equinoxes)
+// A holiday's name as UTF-8 without the trailing blank; - for none.
+std::string Name(int holiday)
 {
-    std::string name = platform::ToUtf8(szHolyday[LawHolidayOf(year, month, day, equinoxes)]);
+    std::string name = platform::ToUtf8(szHolyday[holiday]);
     name.erase(name.find_last_not_of(' ') + 1);
     return name.empty() ? "-" : name;
 }
 
+// The name shown on a date.
+std::string Law(int year, int month, int day, EquinoxDays equinoxes)
+{
+    return Name(LawHolidayOf(year, month, day, equinoxes));
+}
+
 }  // namespace
 
-// None before the law of 1948, then the published days, and the count of
-// days off in years well known.
+// The month table in law mode: none before the law of 1948, then the
+// published days, and the count of days off in years well known.
 TEST(HolidayLaw, EveryDayOf1900To2050AsPublished)
 {
     std::map<std::string, std::string> published;
@@ -55,15 +62,18 @@ TEST(HolidayLaw, EveryDayOf1900To2050AsPublished)
     }
     ASSERT_GT(published.size(), 1500u);
     int daysOff[2051 - 1900] = {};
+    Vesoma table;
+    table.choices.holidays = Holidays::Law;
     for (int year = 1900; year <= 2050; ++year) {
-        const EquinoxDays equinoxes = Equinoxes(year);
         for (int month = 1; month <= 12; ++month) {
-            for (int day = 1; day <= 32; ++day) {  // 30 February and the 32nd are none
+            const int first[3] = {year, month, 1};
+            table.SetCalender(first);
+            for (int i = 0; i < table.nDays; ++i) {
                 char date[16];
-                std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, day);
+                std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, i + 1);
                 const auto it = published.find(date);
-                EXPECT_EQ(Law(year, month, day, equinoxes), it == published.end() ? "-" : it->second) << date;
-                daysOff[year - 1900] += LawHolidayOf(year, month, day, equinoxes) > 0;
+                EXPECT_EQ(Name(table.Day[i].nHoly), it == published.end() ? "-" : it->second) << date;
+                daysOff[year - 1900] += table.Day[i].nHoly > 0;
             }
         }
     }
