@@ -86,6 +86,7 @@ void GetInitInfo(const InitInfoFields& fields)
     CStatus::TableType = platform::ReadProfileInt(file, section, "Table", 1);
     CStatus::UnseiDisp = platform::ReadProfileInt(file, section, "Unsei", 1);
     CStatus::Precise = platform::ReadProfileInt(file, section, "Precise", 0);
+    CStatus::HolidayLaw = platform::ReadProfileInt(file, section, "HolidayLaw", 0);
 }
 
 void PutInitInfo(const InitInfoFields& fields)
@@ -95,11 +96,13 @@ void PutInitInfo(const InitInfoFields& fields)
         {"EventInfo", std::to_string(CStatus::EventInfo)},
         {"Table", std::to_string(CStatus::TableType)},
         {"Unsei", std::to_string(CStatus::UnseiDisp)}};
-    // Precise only once it was chosen: the profile of a user who never
-    // chose the precise one stays as it was.
-    if (CStatus::Precise != 0 ||
-        !platform::ReadProfileString(fields.szIniFile, fields.szSection, "Precise", "").empty())
-        values.emplace_back("Precise", std::to_string(CStatus::Precise));
+    // The almanac's choices only once they were made: the profile of a user
+    // who never made them stays as it was.
+    for (const auto& [key, value] :
+         {std::pair{"Precise", CStatus::Precise}, {"HolidayLaw", CStatus::HolidayLaw}}) {
+        if (value != 0 || !platform::ReadProfileString(fields.szIniFile, fields.szSection, key, "").empty())
+            values.emplace_back(key, std::to_string(value));
+    }
     for (const auto& [key, value] : values) {
         if (!platform::WriteProfileString(fields.szIniFile, fields.szSection, key.c_str(), value.c_str())) {
             platform::ShowMessageBox(platform::SjisText("設定ファイルに書き込めませんでした。"),
@@ -123,6 +126,7 @@ void FillInitSet(const char* szEventFile)
     ssInitSet.bRekicyu = CStatus::TableType == 2;
     ssInitSet.bUnsei = CStatus::UnseiDisp != 0;
     ssInitSet.bPrecise = CStatus::Precise > 0;
+    ssInitSet.bHolidayLaw = CStatus::HolidayLaw > 0;
 }
 
 void ApplyInitSet(char (&szEventFile)[kEventFileSize])
@@ -132,4 +136,5 @@ void ApplyInitSet(char (&szEventFile)[kEventFileSize])
     CStatus::TableType = (ssInitSet.bKyureki ? 1 : 0) + (ssInitSet.bRekicyu ? 1 : 0);
     CStatus::UnseiDisp = ssInitSet.bUnsei ? 1 : 0;
     CStatus::Precise = ssInitSet.bPrecise ? 1 : 0;
+    CStatus::HolidayLaw = ssInitSet.bHolidayLaw ? 1 : 0;
 }

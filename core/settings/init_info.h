@@ -28,11 +28,11 @@ struct InitInfoFields {
 // Loads strings 2049-2053 (fallbacks where missing) into szTitle,
 // szShortName, the section and szHelpFile, builds the profile path in the
 // working directory, and reads EventFile into szEventFile and EventInfo,
-// Table, Unsei, Precise (default 0) into CStatus. Never writes the profile.
+// Table, Unsei, Precise and HolidayLaw (default 0) into CStatus. Never writes the profile.
 void GetInitInfo(const InitInfoFields& fields);
 
 // Writes EventFile, EventInfo, Table and Unsei into the profile, and
-// Precise when it is not 0 or the profile has it already; tells the
+// Precise and HolidayLaw each when it is not 0 or the profile has it already; tells the
 // user when the profile cannot be written (it is never written over when it
 // could not be read).
 void PutInitInfo(const InitInfoFields& fields);
@@ -47,11 +47,12 @@ const char* FullEventFile(const char* szEventFile);
 // name is shown and kept as it is.
 struct InitSetTransfer {
     char szEventFile[kEventFileSize];
-    std::uint32_t bEventInfo;  // check 520 "当日のイベントを表示"
-    std::uint32_t bKyureki;    // check 521 "旧暦十二直を表示"
-    std::uint32_t bRekicyu;    // check 522 "その他の暦註を表示"
-    std::uint32_t bUnsei;      // check 523 "運勢を表示"
-    std::uint32_t bPrecise;    // check 524 "精密な天文計算で暦を求める"
+    std::uint32_t bEventInfo;   // check 520 "当日のイベントを表示"
+    std::uint32_t bKyureki;     // check 521 "旧暦十二直を表示"
+    std::uint32_t bRekicyu;     // check 522 "その他の暦註を表示"
+    std::uint32_t bUnsei;       // check 523 "運勢を表示"
+    std::uint32_t bPrecise;     // check 524 "精密な天文計算で暦を求める"
+    std::uint32_t bHolidayLaw;  // check 525 "祝日を各年の法律どおりに表示する"
 };
 extern InitSetTransfer ssInitSet;
 

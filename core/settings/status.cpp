@@ -7,3 +7,4 @@ int CStatus::EventInfo = 1;
 int CStatus::TableType = 1;
 int CStatus::UnseiDisp = 1;
 int CStatus::Precise = 0;
+int CStatus::HolidayLaw = 0;

@@ -9,5 +9,6 @@ public:
     static int EventInfo;     // > 0: show today's events at start-up
     static int TableType;     // detail of the month grid: 0, 1 or 2
     static int UnseiDisp;     // > 0: the day window shows the fortune texts
+    static int HolidayLaw;    // > 0: the holidays as the law had them in each year, else the fixed table
     static int Precise;       // > 0: the calendar from precise astronomy, else from the short series
 };

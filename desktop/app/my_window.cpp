@@ -57,9 +57,11 @@ const CommandEntry kCommands[] = {
 // they changed.
 bool TakeChoices()
 {
-    const Astronomy astronomy = CStatus::Precise > 0 ? Astronomy::Precise : Astronomy::Standard;
-    const bool changed = kc.choices.astronomy != astronomy;
-    kc.choices.astronomy = astronomy;
+    AlmanacChoices choices;
+    choices.astronomy = CStatus::Precise > 0 ? Astronomy::Precise : Astronomy::Standard;
+    choices.holidays = CStatus::HolidayLaw > 0 ? Holidays::Law : Holidays::Table;
+    const bool changed = kc.choices.astronomy != choices.astronomy || kc.choices.holidays != choices.holidays;
+    kc.choices = choices;
     return changed;
 }
 

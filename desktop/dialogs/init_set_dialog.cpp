@@ -1,5 +1,6 @@
 #include "desktop/dialogs/init_set_dialog.h"
 
+#include <array>
 #include <cstring>
 
 #include <wx/button.h>
@@ -16,9 +17,16 @@
 namespace {
 
 constexpr int kEventFileEdit = 514;
-constexpr int kFirstCheck = 520;  // 520-524
-constexpr int kChecks = 5;
+constexpr int kFirstCheck = 520;  // 520-525
+constexpr int kChecks = 6;
 constexpr int kHelpButton = 771;
+
+// The fields of the transfer record that the check boxes show, in id order.
+std::array<std::uint32_t*, kChecks> CheckedFields()
+{
+    return {&ssInitSet.bEventInfo, &ssInitSet.bKyureki, &ssInitSet.bRekicyu,
+            &ssInitSet.bUnsei,     &ssInitSet.bPrecise, &ssInitSet.bHolidayLaw};
+}
 
 }  // namespace
 
@@ -57,8 +65,7 @@ bool TInitSetDialog::TransferDataToWindow()
     if (!IsLoaded())
         return false;
     pEventFile->ChangeValue(platform::WxFromSjis(ssInitSet.szEventFile));
-    const std::uint32_t* checks[] = {&ssInitSet.bEventInfo, &ssInitSet.bKyureki, &ssInitSet.bRekicyu,
-                                     &ssInitSet.bUnsei, &ssInitSet.bPrecise};
+    const auto checks = CheckedFields();
     for (int i = 0; i < kChecks; ++i)
         pCheck[i]->SetValue(*checks[i] != 0);
     HandleCheckMsg();
@@ -76,8 +83,7 @@ bool TInitSetDialog::TransferDataFromWindow()
         return false;
     }
     std::memcpy(ssInitSet.szEventFile, name.c_str(), name.size() + 1);
-    std::uint32_t* checks[] = {&ssInitSet.bEventInfo, &ssInitSet.bKyureki, &ssInitSet.bRekicyu,
-                               &ssInitSet.bUnsei, &ssInitSet.bPrecise};
+    const auto checks = CheckedFields();
     for (int i = 0; i < kChecks; ++i)
         *checks[i] = pCheck[i]->GetValue() ? 1 : 0;
     return true;

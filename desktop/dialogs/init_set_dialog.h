@@ -33,7 +33,7 @@ public:
 
 private:
     wxTextCtrl* pEventFile = nullptr;
-    wxCheckBox* pCheck[5] = {};  // 520-524
+    wxCheckBox* pCheck[6] = {};  // 520-525
 };
 
 // The settings command without the repaint: fills ssInitSet from the window's

@@ -170,28 +170,46 @@ TEST_F(SettingsDialogTest, ACancelledCommandLeavesTheProfileAndItsTimeStampAConf
     EXPECT_EQ(Flags(), (std::array<int, 3>{0, 1, 0}));
 }
 
-TEST_F(SettingsDialogTest, ThePreciseAstronomyRebuildsTheMonthShownAndIsKeptForTheNextStart)
+// Each choice of the almanac rebuilds the month shown at once, before any
+// repaint, and is kept for the next start.
+TEST_F(SettingsDialogTest, TheAlmanacChoicesRebuildTheMonthShownAndAreKeptForTheNextStart)
 {
-    // 夏至 2023 fell at 23:58 on 21 June in Japan; the short series put it on the 22nd.
-    const auto solstice = [](TMainFrame* frame) {
-        ActDate[0] = 2023;
-        ActDate[1] = 6;
-        RenderMonth(frame->Client());
-        return kc.Day[20].nSekki == 7 ? 21 : kc.Day[21].nSekki == 7 ? 22 : 0;
+    struct Case {
+        int check;
+        const char* key;
+        int year, month, day;
+        bool (*chosen)(const DayEntry&);  // the day as the choice shows it
     };
-    TMainFrame* frame = StartProgram();
-    EXPECT_EQ(solstice(frame), 22);
-    WhenModal<TInitSetDialog>([](TInitSetDialog& d) {
-        Press(d.Check(524));
-        Press(d.FindWindow(wxID_OK));
-    });
-    SendCommand(frame, commands::kInitSetup);
-    EXPECT_EQ(kc.Day[20].nSekki, 7);  // before any repaint
-    EXPECT_EQ(solstice(frame), 21);
-    EXPECT_NE(ReadBytes((workDir / "VESOMA.ini").string()).find("Precise=1"), std::string::npos);
-    frame->Destroy();
-    kc = Vesoma{};
-    EXPECT_EQ(solstice(StartProgram()), 21);
+    for (const Case& c : {
+             // 夏至 2023 fell at 23:58 on 21 June in Japan; the short series put it on the 22nd.
+             Case{524, "Precise=1", 2023, 6, 21, [](const DayEntry& d) { return d.nSekki == 7; }},
+             // The law made 1 May 2019 a holiday, the enthronement; the table knows none then.
+             Case{525, "HolidayLaw=1", 2019, 5, 1, [](const DayEntry& d) { return d.nHoly == 24; }},
+         }) {
+        SCOPED_TRACE(c.key);
+        const auto shown = [&c](TMainFrame* frame) {
+            ActDate[0] = c.year;
+            ActDate[1] = c.month;
+            RenderMonth(frame->Client());
+            return c.chosen(kc.Day[c.day - 1]);
+        };
+        std::filesystem::remove(workDir / "VESOMA.ini");
+        TMainFrame* frame = StartProgram();
+        EXPECT_FALSE(shown(frame));
+        WhenModal<TInitSetDialog>([&c](TInitSetDialog& d) {
+            Press(d.Check(c.check));
+            Press(d.FindWindow(wxID_OK));
+        });
+        SendCommand(frame, commands::kInitSetup);
+        EXPECT_TRUE(c.chosen(kc.Day[c.day - 1]));
+        EXPECT_TRUE(shown(frame));
+        EXPECT_NE(ReadBytes((workDir / "VESOMA.ini").string()).find(c.key), std::string::npos);
+        frame->Destroy();
+        kc = Vesoma{};
+        frame = StartProgram();
+        EXPECT_TRUE(shown(frame));
+        frame->Destroy();
+    }
 }
 
 }  // namespace
