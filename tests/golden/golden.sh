@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The outputs of vesoma-cal, locked byte for byte in outputs.tar.xz: every field
-# of every day 1900-2100, with the standard and with the precise astronomy (and
-# of 2000-2008 with the events of events.txt), the month grids of chosen months
-# in the three table types with colours, with and without events, and the day
-# window of chosen days.
+# of every day 1900-2100 with the standard and with the precise astronomy and
+# with the holidays by law (and of 2000-2008 with the events of events.txt),
+# the month grids of chosen months in the three table types with colours, with
+# and without events (a few with the holidays by law), and the day window of
+# chosen days.
 #
 #   tests/golden/golden.sh TOOL UMS                compare; CTest runs this
 #   tests/golden/golden.sh --regenerate TOOL UMS   rewrite outputs.tar.xz
@@ -38,6 +39,13 @@ run() { (cd "$work/$1" && shift 2 && "$tool" "$@") >"$work/new/$2"; }
 run bare tsv-1900-2100.tsv --tsv 1900 1 2100 12
 run bare tsv-1900-2100-precise.tsv --astronomy=precise --tsv 1900 1 2100 12
 run bare tsv-2000-2008-events.tsv --tsv --events "$events" 2000 1 2008 12
+run bare tsv-1900-2100-law.tsv --holidays=law --tsv 1900 1 2100 12
+# The holidays by law: 1948, the year the law began; the longest names (1989-02,
+# 2019-05, 2019-10); the moves of 2020; a 振替休日 on a Wednesday (2025-05).
+for month in 1948-09 1989-02 2019-05 2019-10 2020-07 2025-05; do
+  run bare "grid-$month-t2-law" --holidays=law --table 2 --color=always --events "$events" ${month/-/ }
+done
+run day day-2019-10-22-law --holidays=law --color=always --day 2019 10 22
 # Range ends; lunisolar months numbered out of order (1984-85, 2033-34, 2052);
 # two lunisolar months begun in a month (1997-09); leap months (2001-05/06,
 # 2004-03, 2033-12, 2034-02); equinoxes, 2005-03 with a substitute holiday;
