@@ -2,8 +2,10 @@
 // days they can fall on, so that a day looks only at its own records; the
 // result is the scan of every record in store order, found faster.
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "core/events/events.h"
@@ -30,20 +32,40 @@ bool Served(const int* day)
 }
 
 // Year (0 for every year), month (0 for every month), then a day of the month
-// or a week code.
-std::uint32_t Key(int year, int month, bool week, int value)
+// (kind 0), a week code (kind 1), or both (kind 2: the code times 32 plus the
+// day).
+std::uint64_t Key(int year, int month, int kind, std::uint32_t value)
 {
-    return static_cast<std::uint32_t>(year) << 13 | static_cast<std::uint32_t>(month) << 9 |
-           static_cast<std::uint32_t>(week) << 8 | static_cast<std::uint32_t>(value);
+    return static_cast<std::uint64_t>(year) << 20 | static_cast<std::uint64_t>(month) << 16 |
+           static_cast<std::uint64_t>(kind) << 14 | static_cast<std::uint64_t>(value);
 }
 
-// For each key the records, in store order, that a served day of that key
-// matches: by their day of the month, or by their week code (every week or
-// the ordinal one). A record can be in one list of each kind.
+std::uint32_t Both(int code, int day)
+{
+    return static_cast<std::uint32_t>(code) << 5 | static_cast<std::uint32_t>(day);
+}
+
+bool Indexed(int code)
+{
+    return (code >= 0 && code <= 6) || (code >= 32 && code <= 5 * 32 + 6 && code % 32 <= 6);
+}
+
+// The records of one key in store order, with the length of the shortest name
+// from each place on: once no name ahead fits the day's text, the rest are
+// only counted.
+struct DayList {
+    std::vector<int> records;
+    std::vector<std::uint8_t> shortest;
+};
+
+// For each key the records that a served day of that key matches: by their
+// day of the month, or by their week code (every week or the ordinal one). A
+// record can be in one list of each kind; those in both are listed once more
+// under both, so that a count can take them off.
 struct DayIndex {
     std::uint64_t nChanges = 0;
     int nIndexed = -1;
-    std::unordered_map<std::uint32_t, std::vector<int>> lists;
+    std::unordered_map<std::uint64_t, DayList> lists;
 
     void Build(const EventRecords& records, int count)
     {
@@ -55,11 +77,24 @@ struct DayIndex {
             const int month = record.nMonth > 0 ? record.nMonth : 0;
             if (year > kMaxIndexedYear || month > 12)
                 continue;  // never on a served day
-            if (record.nDay >= 1 && record.nDay <= 31)
-                lists[Key(year, month, false, record.nDay)].push_back(i);
-            const int code = record.nWeekCode;
-            if ((code >= 0 && code <= 6) || (code >= 32 && code <= 5 * 32 + 6 && code % 32 <= 6))
-                lists[Key(year, month, true, code)].push_back(i);
+            const bool byDay = record.nDay >= 1 && record.nDay <= 31;
+            const bool byWeek = Indexed(record.nWeekCode);
+            const std::uint8_t name =
+                static_cast<std::uint8_t>(strnlen(record.szEvent, sizeof record.szEvent - 1));
+            for (const auto& [kind, value] : {std::pair{0, static_cast<std::uint32_t>(record.nDay)},
+                                              std::pair{1, static_cast<std::uint32_t>(record.nWeekCode)},
+                                              std::pair{2, Both(record.nWeekCode, record.nDay)}}) {
+                if ((kind == 0 && byDay) || (kind == 1 && byWeek) || (kind == 2 && byDay && byWeek)) {
+                    DayList& list = lists[Key(year, month, kind, value)];
+                    list.records.push_back(i);
+                    list.shortest.push_back(name);
+                }
+            }
+        }
+        for (auto& entry : lists) {
+            std::vector<std::uint8_t>& shortest = entry.second.shortest;
+            for (std::size_t i = shortest.size() - 1; i-- > 0;)
+                shortest[i] = std::min(shortest[i], shortest[i + 1]);
         }
         nChanges = records.Changes();
         nIndexed = count;
@@ -70,22 +105,27 @@ struct DayIndex {
         return nIndexed == count && nChanges == records.Changes();
     }
 
-    // The lists a served day looks at.
-    int Lists(const int* day, const std::vector<int>** found) const
+    // The lists a served day looks at (at most 12), and those of records it
+    // finds twice (at most 8); their numbers go to nFound and nTwice.
+    void Lists(const int* day, const DayList** found, int& nFound, const DayList** twice, int& nTwice) const
     {
-        int n = 0;
+        nFound = nTwice = 0;
+        const int week = day[3] % 32;
         for (int year : {0, day[0]}) {
             for (int month : {0, day[1]}) {
-                for (const std::uint32_t key :
-                     {Key(year, month, false, day[2]), Key(year, month, true, day[3]),
-                      Key(year, month, true, day[3] % 32)}) {
-                    auto it = lists.find(key);
-                    if (it != lists.end())
-                        found[n++] = &it->second;
+                for (const auto& [kind, value] :
+                     {std::pair{0, static_cast<std::uint32_t>(day[2])},
+                      std::pair{1, static_cast<std::uint32_t>(day[3])},
+                      std::pair{1, static_cast<std::uint32_t>(week)}, std::pair{2, Both(day[3], day[2])},
+                      std::pair{2, Both(week, day[2])}}) {
+                    auto it = lists.find(Key(year, month, kind, value));
+                    if (it != lists.end() && kind == 2)
+                        twice[nTwice++] = &it->second;
+                    else if (it != lists.end())
+                        found[nFound++] = &it->second;
                 }
             }
         }
-        return n;
     }
 };
 
@@ -136,21 +176,41 @@ int Events::CheckEvent(int* day, char* out)
         RefreshDayIndex();
         // The day's lists merged in store order; a record in two of them
         // counts once.
-        const std::vector<int>* lists[12];
-        std::vector<int>::const_iterator at[12];
-        const int n = Index().Lists(day, lists);
-        for (int k = 0; k < n; ++k)
-            at[k] = std::lower_bound(lists[k]->begin(), lists[k]->end(), first);
+        const DayList* lists[12];
+        const DayList* twice[8];
+        int n = 0;
+        int nTwice = 0;
+        Index().Lists(day, lists, n, twice, nTwice);
+        std::size_t at[12];
+        for (int k = 0; k < n; ++k) {
+            const std::vector<int>& list = lists[k]->records;
+            at[k] =
+                static_cast<std::size_t>(std::lower_bound(list.begin(), list.end(), first) - list.begin());
+        }
         for (;;) {
             int next = nCount;
+            bool room = false;  // a name ahead may still fit the text
             for (int k = 0; k < n; ++k) {
-                if (at[k] != lists[k]->end())
-                    next = std::min(next, *at[k]);
+                if (at[k] == lists[k]->records.size())
+                    continue;
+                next = std::min(next, lists[k]->records[at[k]]);
+                room = room || lists[k]->shortest[at[k]] + length < limit;
             }
             if (next >= nCount)
                 break;
+            if (!room && nMode != 1) {
+                // Every record from next on is counted, none appended.
+                for (int k = 0; k < n; ++k)
+                    nDayCount += static_cast<int>(lists[k]->records.size() - at[k]);
+                for (int k = 0; k < nTwice; ++k) {
+                    const std::vector<int>& list = twice[k]->records;
+                    nDayCount -=
+                        static_cast<int>(list.end() - std::lower_bound(list.begin(), list.end(), next));
+                }
+                break;
+            }
             for (int k = 0; k < n; ++k) {
-                if (at[k] != lists[k]->end() && *at[k] == next)
+                if (at[k] < lists[k]->records.size() && lists[k]->records[at[k]] == next)
                     ++at[k];
             }
             if (take(next))
