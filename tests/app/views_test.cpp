@@ -12,11 +12,8 @@
 
 #include <wx/button.h>
 #include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
 #include <wx/frame.h>
-#include <wx/imagpng.h>
 #include <wx/textctrl.h>
-#include <wx/utils.h>
 
 #include "desktop/app/info_window.h"
 #include "desktop/app/rokyo_window.h"
@@ -27,27 +24,6 @@
 #include "tests/support/app_fixture.h"
 
 namespace {
-
-// The window as the screen shows it, decorations included, once the display
-// server has shown what was painted; saved as name.
-wxImage Screenshot(wxWindow* window, const std::string& name)
-{
-    window->Raise();
-    for (int i = 0; i < 20; ++i) {
-        window->Update();
-        wxMilliSleep(30);
-        PumpEvents();
-    }
-    const wxRect area = window->GetScreenRect();
-    wxScreenDC screen;
-    const wxImage image = Render(
-        area.GetSize(), [&](wxDC& dc) { dc.Blit(0, 0, area.width, area.height, &screen, area.x, area.y); });
-    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr)
-        wxImage::AddHandler(new wxPNGHandler);
-    EXPECT_TRUE(
-        image.SaveFile((std::filesystem::path(VESOMA_ARTIFACT_DIR) / name).string(), wxBITMAP_TYPE_PNG));
-    return image;
-}
 
 // How many pixels of image inside area (all of it when empty) are near the colour (r, g, b).
 int CountColour(const wxImage& image, int r, int g, int b, wxRect area = wxRect())

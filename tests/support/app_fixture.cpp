@@ -4,7 +4,10 @@
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 #include <wx/html/helpfrm.h>
+#include <wx/imagpng.h>
+#include <wx/stdpaths.h>
 #include <wx/utils.h>
 
 #include "core/fortune/fortune_file.h"
@@ -106,4 +109,29 @@ std::string HelpPage()
     return open.empty()
                ? ""
                : open[0]->GetHelpWindow()->GetHtmlWindow()->GetOpenedPage().AfterLast(':').utf8_string();
+}
+
+void SavePicture(const wxImage& image, const std::string& name)
+{
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr)
+        wxImage::AddHandler(new wxPNGHandler);
+    const auto folder =
+        std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string()).parent_path();
+    EXPECT_TRUE(image.SaveFile((folder / name).string(), wxBITMAP_TYPE_PNG));
+}
+
+wxImage Screenshot(wxWindow* window, const std::string& name)
+{
+    window->Raise();
+    for (int i = 0; i < 20; ++i) {
+        window->Update();
+        wxMilliSleep(30);
+        PumpEvents();
+    }
+    const wxRect area = window->GetScreenRect();
+    wxScreenDC screen;
+    const wxImage image = Render(
+        area.GetSize(), [&](wxDC& dc) { dc.Blit(0, 0, area.width, area.height, &screen, area.x, area.y); });
+    SavePicture(image, name);
+    return image;
 }

@@ -58,6 +58,12 @@ wxImage Render(const wxSize& size, const std::function<void(wxDC&)>& paint);
 wxImage RenderMonth(TMyWindow* window);
 // The page the help viewer shows, "" while it is closed.
 std::string HelpPage();
+// Saves image as name beside the test program, for people to look at.
+void SavePicture(const wxImage& image, const std::string& name);
+// The window as the screen shows it, decorations included, once the display
+// server has shown what was painted; saved as name. After it the virtual
+// screen shows no further change of the process's windows: one a process.
+wxImage Screenshot(wxWindow* window, const std::string& name);
 
 // The open (not closing) top-level windows of class T.
 template <class T>
