@@ -7,12 +7,27 @@
 #include <wx/html/helpwnd.h>
 
 #include "core/settings/string_table.h"
+#include "desktop/resources/help_line_breaks.h"
 
 namespace resources {
 
 namespace {
 
 constexpr int kHelpUsageContext = 1;
+
+// The toolkit's viewer, whose page window breaks lines between Japanese characters.
+class HelpController : public wxHtmlHelpController {
+public:
+    using wxHtmlHelpController::wxHtmlHelpController;
+
+protected:
+    wxHtmlHelpFrame* CreateHelpFrame(wxHtmlHelpData* data) override
+    {
+        wxHtmlHelpFrame* frame = wxHtmlHelpController::CreateHelpFrame(data);
+        BreakLinesIn(frame->GetHelpWindow()->GetHtmlWindow());
+        return frame;
+    }
+};
 
 wxHtmlHelpController* controller = nullptr;
 
@@ -21,7 +36,7 @@ wxHtmlHelpController* controller = nullptr;
 wxHtmlHelpController* Viewer()
 {
     if (!controller) {
-        controller = new wxHtmlHelpController(wxHF_DEFAULT_STYLE, nullptr);
+        controller = new HelpController(wxHF_DEFAULT_STYLE, nullptr);
         if (!controller->AddBook(wxString("memory:vesoma.htb"), false)) {
             delete controller;
             controller = nullptr;

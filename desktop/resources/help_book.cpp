@@ -6,6 +6,8 @@
 #include <wx/fs_arc.h>
 #include <wx/fs_mem.h>
 
+#include "desktop/resources/help_line_breaks.h"
+
 // Generated from help/ at build time.
 extern const unsigned char kHelpBookData[];
 extern const std::size_t kHelpBookSize;
@@ -21,6 +23,7 @@ void RegisterHelpBook()
     // The dialog resources already installed the memory handler.
     wxFileSystem::AddHandler(new wxArchiveFSHandler);
     wxMemoryFSHandler::AddFile("vesoma.htb", kHelpBookData, kHelpBookSize);
+    InstallHelpLineBreaks();
 }
 
 }  // namespace resources

@@ -4,7 +4,8 @@
 namespace resources {
 
 // Puts the help book into the in-memory file system as "memory:vesoma.htb"
-// and enables reading zip archives.
+// and enables reading zip archives; its pages are read with line breaks
+// between Japanese characters.
 void RegisterHelpBook();
 
 }  // namespace resources
