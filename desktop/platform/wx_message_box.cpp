@@ -1,6 +1,7 @@
 #include "desktop/platform/wx_message_box.h"
 
 #include <wx/msgdlg.h>
+#include <wx/stockitem.h>
 
 #include "desktop/platform/wx_text.h"
 #include "platform/message_box.h"
@@ -44,11 +45,11 @@ long StyleOf(MbIcon icon)
 MbResult ResultOf(int answer)
 {
     switch (answer) {
-    case wxYES:
+    case wxID_YES:
         return MbResult::Yes;
-    case wxNO:
+    case wxID_NO:
         return MbResult::No;
-    case wxCANCEL:
+    case wxID_CANCEL:
         return MbResult::Cancel;
     default:
         return MbResult::Ok;
@@ -58,9 +59,15 @@ MbResult ResultOf(int answer)
 MbResult ShowWxMessageBox(const MessageBoxRequest& request)
 {
     // No owner given: the toolkit makes the box modal to the program's top window.
-    int answer = wxMessageBox(WxFromSjis(request.text.c_str()), WxFromSjis(request.caption.c_str()),
-                              StyleOf(request.buttons) | StyleOf(request.icon));
-    return ResultOf(answer);
+    wxMessageDialog box(nullptr, WxFromSjis(request.text.c_str()), WxFromSjis(request.caption.c_str()),
+                        StyleOf(request.buttons) | StyleOf(request.icon));
+    // Left to itself the toolkit has GTK name the buttons in the user's
+    // language; they take the toolkit's own Japanese labels, as the rest of
+    // the program's texts are Japanese.
+    box.SetYesNoCancelLabels(wxGetStockLabel(wxID_YES), wxGetStockLabel(wxID_NO),
+                             wxGetStockLabel(wxID_CANCEL));
+    box.SetOKLabel(wxGetStockLabel(wxID_OK));
+    return ResultOf(box.ShowModal());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <wx/init.h>
 #include <wx/log.h>
 
+#include "desktop/platform/toolkit_language.h"
 #include "desktop/resources/resources.h"
 
 namespace {
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
     // answers; on stderr it shows up in the test output instead.
     delete wxLog::SetActiveTarget(new wxLogStderr);
     wxTheApp->CallOnInit();
+    platform::UseJapaneseToolkitTexts();  // as the program starts
     resources::InitResources();
     const int result = RUN_ALL_TESTS();
     wxTheApp->OnExit();
