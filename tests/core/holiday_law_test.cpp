@@ -55,7 +55,7 @@ TEST(HolidayLaw, EveryDayOf1900To2050AsPublished)
             const int first[3] = {year, month, 1};
             table.SetCalender(first);
             for (int i = 0; i < table.nDays; ++i) {
-                char date[16];
+                char date[40];  // room for any int, as the compiler asks
                 std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, i + 1);
                 const auto it = published.find(date);
                 EXPECT_EQ(Name(table.Day[i].nHoly), it == published.end() ? "-" : it->second) << date;
