@@ -1,6 +1,8 @@
 // vesoma-cal: the almanac of a month in the terminal.
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -100,6 +102,35 @@ int Finish()
     return 1;
 }
 
+// The stamp of an export: SOURCE_DATE_EPOCH when set, so that a build can
+// make the same bytes twice; else now. False when the variable is no number.
+bool ExportStamp(std::int64_t& stamp)
+{
+    const char* text = std::getenv("SOURCE_DATE_EPOCH");
+    if (text == nullptr) {
+        stamp = static_cast<std::int64_t>(std::time(nullptr));
+        return true;
+    }
+    char* end = nullptr;
+    errno = 0;
+    const long long value = std::strtoll(text, &end, 10);
+    stamp = value;
+    return *text >= '0' && *text <= '9' && *end == '\0' && errno == 0;
+}
+
+int PrintIcs(const CliOptions& options)
+{
+    std::int64_t stamp;
+    if (!ExportStamp(stamp)) {
+        std::fputs("vesoma-cal: SOURCE_DATE_EPOCH is not a count of seconds\n", stderr);
+        return 2;
+    }
+    std::string calendar;
+    ExportIcs(options.choices, Evs, options.firstYear, options.lastYear, options.icsKinds, stamp, calendar);
+    std::fwrite(calendar.data(), 1, calendar.size(), stdout);
+    return Finish();
+}
+
 void UseCurrentMonth(CliOptions& options)
 {
     std::time_t now = std::time(nullptr);
@@ -128,6 +159,8 @@ int main(int argc, char** argv)
     if (!LoadEvents(options))
         return 1;
 
+    if (options.ics)
+        return PrintIcs(options);
     CStatus::TableType = options.table;
     kc.choices = options.choices;
     const bool colour = UseColour(options.colour);

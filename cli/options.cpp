@@ -9,6 +9,7 @@ const char* const kCliUsage =
     "usage: vesoma-cal [--table 0|1|2] [--color=always|never|auto] [--tsv]\n"
     "                  [--astronomy=standard|precise] [--holidays=table|law]\n"
     "                  [YEAR MONTH [YEAR2 MONTH2]]\n"
+    "       vesoma-cal --ics YEAR [YEAR2] [--with=holidays,terms,rokuyo,events]\n"
     "Prints the almanac of a month as the program's month table draws it (the\n"
     "current month without YEAR MONTH).\n"
     "  --table N  detail of each day's line: 0 dates, holidays, terms and events;\n"
@@ -27,6 +28,10 @@ const char* const kCliUsage =
     "  --holidays=H  table: the fixed holidays in every year (the default); law:\n"
     "          the holidays as the law had them in each year (none before\n"
     "          20 July 1948)\n"
+    "  --ics YEAR [YEAR2]  the days of YEAR to YEAR2 as an iCalendar file for\n"
+    "          phone and web calendars; --with names the items that become events\n"
+    "          (default: all four). DTSTAMP is the current time, or\n"
+    "          SOURCE_DATE_EPOCH when it is set\n"
     "  --help  this text\n"
     "Years run from 1900 to 2100.\n";
 
@@ -71,18 +76,68 @@ std::string ReadDay(const std::vector<int>& numbers, CliOptions& options)
     return "";
 }
 
+std::string ReadKinds(const std::string& list, IcsKinds& kinds)
+{
+    kinds = IcsKinds{false, false, false, false};
+    std::size_t at = 0;
+    for (;;) {
+        const std::size_t comma = list.find(',', at);
+        const std::string word = list.substr(at, comma == std::string::npos ? std::string::npos : comma - at);
+        if (word == "holidays")
+            kinds.bHolidays = true;
+        else if (word == "terms")
+            kinds.bTerms = true;
+        else if (word == "rokuyo")
+            kinds.bRokuyo = true;
+        else if (word == "events")
+            kinds.bEvents = true;
+        else
+            return "--with takes holidays, terms, rokuyo or events, separated by commas";
+        if (comma == std::string::npos)
+            return "";
+        at = comma + 1;
+    }
+}
+
+std::string ReadIcsYears(const std::vector<int>& numbers, CliOptions& options)
+{
+    if (options.tsv)
+        return "--ics and --tsv cannot be combined";
+    if (numbers.empty() || numbers.size() > 2)
+        return "--ics takes YEAR [YEAR2]";
+    options.firstYear = numbers.front();
+    options.lastYear = numbers.back();
+    options.firstMonth = 1;
+    options.lastMonth = 12;
+    for (int year : numbers) {
+        if (year < 1900 || year > 2100)
+            return "year " + std::to_string(year) + " is outside 1900-2100";
+    }
+    if (options.lastYear < options.firstYear)
+        return "the range runs backwards";
+    return "";
+}
+
 }  // namespace
 
 std::string ParseCliOptions(const std::vector<std::string>& args, CliOptions& options)
 {
     std::vector<int> numbers;
     bool day = false;
+    bool withGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--day") {
             day = true;
+        } else if (arg == "--ics") {
+            options.ics = true;
+        } else if (arg.rfind("--with=", 0) == 0) {
+            withGiven = true;
+            const std::string problem = ReadKinds(arg.substr(7), options.icsKinds);
+            if (!problem.empty())
+                return problem;
         } else if (arg == "--tsv") {
             options.tsv = true;
         } else if (arg == "--table") {
@@ -128,6 +183,12 @@ std::string ParseCliOptions(const std::vector<std::string>& args, CliOptions& op
             numbers.push_back(number);
         }
     }
+    if (withGiven && !options.ics)
+        return "--with belongs to --ics";
+    if (options.ics && day)
+        return "--ics and --day cannot be combined";
+    if (options.ics)
+        return ReadIcsYears(numbers, options);
     if (day)
         return ReadDay(numbers, options);
     if (numbers.size() != 0 && numbers.size() != 2 && numbers.size() != 4)

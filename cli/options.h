@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/almanac/almanac_choices.h"
+#include "core/almanac/ics_export.h"
 
 enum class ColourMode { Auto, Always, Never };
 
@@ -20,6 +21,8 @@ struct CliOptions {
     int lastMonth = 0;
     int day = 0;             // --day: the day window of firstYear, firstMonth and this day
     AlmanacChoices choices;  // --astronomy, --holidays
+    bool ics = false;        // --ics: the years firstYear to lastYear as an iCalendar file
+    IcsKinds icsKinds;       // --with
 };
 
 // Reads args (without the program name). Returns an empty string on success,
