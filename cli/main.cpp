@@ -15,6 +15,7 @@
 #include "core/almanac/vesoma.h"
 #include "core/events/events.h"
 #include "core/fortune/fortune_file.h"
+#include "core/fortune/ums_location.h"
 #include "core/settings/status.h"
 #include "platform/cell_surface.h"
 #include "platform/file_io.h"
@@ -80,7 +81,8 @@ void CountEvents(Vesoma& table)
 void PrintDay(Vesoma& table, bool colour)
 {
     const DayEntry& day = ShownDay(table);
-    const bool loaded = platform::FileExists("vesoma.ums") && ums.LoadUmsFile("vesoma.ums") == 1;
+    const char* path = UmsFilePath();
+    const bool loaded = platform::FileExists(path) && ums.LoadUmsFile(path) == 1;
     FUms* fortune = loaded ? &ums : nullptr;
     // Room for every event and for ten two-line paragraphs below them.
     platform::CellSurface surface(80, 8 + day.nEvent + day.nEvent / 10 + 24, 8, 16);

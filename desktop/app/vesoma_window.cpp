@@ -7,6 +7,7 @@
 #include "core/almanac/vesoma.h"
 #include "core/events/events.h"
 #include "core/fortune/fortune_file.h"
+#include "core/fortune/ums_location.h"
 #include "core/settings/status.h"
 #include "desktop/app/screen_cell.h"
 #include "desktop/platform/almanac_font.h"
@@ -47,7 +48,7 @@ TVesomaWindow::~TVesomaWindow()
 void TVesomaWindow::EvCreate()
 {
     // A missing file only leaves the fortune out; the next window tries again.
-    if (CStatus::UnseiDisp > 0 && CStatus::bUmsLoad == 0 && ums.LoadUmsFile("vesoma.ums") == 1)
+    if (CStatus::UnseiDisp > 0 && CStatus::bUmsLoad == 0 && ums.LoadUmsFile(UmsFilePath()) == 1)
         CStatus::bUmsLoad = 1;
 }
 
