@@ -183,8 +183,11 @@ long ExportIcs(const AlmanacChoices& choices, Events& store, int firstYear, int 
         for (int i = 0; i < table.nDays; ++i) {
             const DayEntry& day = table.Day[i];
             writer.Day(day, table.nDays);
-            if (kinds.bHolidays && day.nHoly > 0 && day.nHoly < 25)
-                writer.Event("holiday", "祝日", holidays[static_cast<std::size_t>(day.nHoly)], 1);
+            if (kinds.bHolidays && day.nHoly > 0 && day.nHoly < 25) {
+                // The table's 4 May has no name of its own: the day between two holidays.
+                const std::string& name = holidays[static_cast<std::size_t>(day.nHoly)];
+                writer.Event("holiday", "祝日", name.empty() ? holidays[20] : name, 1);
+            }
             // The table shows an equinox as its holiday; it is the term all the same.
             int term = day.nSekki - 1;
             if (day.nSekki == 0 && (day.nHoly == 4 || day.nHoly == 11))
