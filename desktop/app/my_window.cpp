@@ -38,6 +38,7 @@ struct CommandEntry {
 const CommandEntry kCommands[] = {
     {commands::kPrint, &TMyWindow::CmPrint},
     {commands::kPrinterSetup, &TMyWindow::CmPrinterSetup},
+    {commands::kIcsExport, &TMyWindow::CmIcsExport},
     {commands::kExit, &TMyWindow::CmExit},
     {commands::kVesomaAfter, &TMyWindow::CmVesomaAfter},
     {commands::kVesomaBefore, &TMyWindow::CmVesomaBefore},

@@ -8,6 +8,7 @@ namespace commands {
 enum Id : int {
     kPrint = 48,
     kPrinterSetup = 49,
+    kIcsExport = 50,
     kExit = 63,
     // Keys of the accelerator table that no window answers.
     kUnhandledAltBack = 65,

@@ -39,6 +39,8 @@ const PopupEntry kMenu[] = {
      {{kPrint, "印刷(&P)..."},
       {kPrinterSetup, "プリンタ設定..."},
       {0, nullptr},
+      {kIcsExport, "iCalendar 形式で書き出し(&I)..."},
+      {0, nullptr},
       {kExit, "運勢暦の終了(&X)"}}},
     {"暦(&C)",
      {{kVesomaAfter, "翌　月\tShift+Down"},
@@ -71,6 +73,7 @@ struct HintEntry {
 // The status hints of the string table, by command.
 const HintEntry kHints[] = {
     {kPrint, "印刷します"},
+    {kIcsExport, "暦と予定をカレンダー用の iCalendar ファイルに書き出します"},
     {kVesomaAfter, "翌月の運勢暦を開きます"},
     {kVesomaBefore, "前月の運勢暦を開きます"},
     {kVesomaDate, "指定した月の運勢暦を開きます"},
