@@ -36,6 +36,7 @@ endforeach()
 add_custom_target(vesoma_packaging_files ALL DEPENDS ${compressed})
 install(FILES ${out}/vesoma.1.gz ${out}/vesoma-cal.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${out}/changelog.Debian.gz ${pkg}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${pkg}/lintian-overrides RENAME vesoma DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vesoma)
