@@ -2,13 +2,11 @@
 // straight into the store.
 #pragma once
 
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -45,11 +43,11 @@ inline void WriteBytes(const std::string& path, const std::string& bytes)
 inline std::string ReadBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // The CP932 bytes of UTF-8 lines, each ended with CR LF.
-inline std::string CalLines(std::initializer_list<std::string> utf8Lines)
+inline std::string CalLines(const std::vector<std::string>& utf8Lines)
 {
     std::string bytes;
     for (const std::string& line : utf8Lines)
@@ -58,10 +56,10 @@ inline std::string CalLines(std::initializer_list<std::string> utf8Lines)
 }
 
 // Writes bytes as the event file path and loads it into Evs.
-inline int LoadBytes(std::string path, const std::string& bytes)
+inline int LoadBytes(const std::string& path, const std::string& bytes)
 {
     WriteBytes(path, bytes);
-    return Evs.LoadEvent(path.data());
+    return Evs.LoadEvent(path.c_str());
 }
 
 // Record line i of Evs as UTF-8, or "-" past the end.

@@ -44,18 +44,6 @@ protected:
 
 }  // namespace
 
-TEST_F(EventFile, MissingFileLoadsEmpty)
-{
-    std::string path = file;
-    EXPECT_EQ(Evs.LoadEvent(path.data()), 1);
-    EXPECT_EQ(Events::nCount, 0);
-    Add("old");
-    EXPECT_EQ(Save(), 1);
-    EXPECT_EQ(Evs.bModify, 0);
-    EXPECT_EQ(ReadBytes(file), CalLines({"****/12/25,old"}));
-    EXPECT_FALSE(fs::exists(backup) || fs::exists(temp));
-}
-
 // A file that exists but cannot or must not be read (never waited on, never
 // read without limit) is a failed load: the store keeps what the user enters
 // but never writes over the file, until another file is chosen.
@@ -153,26 +141,31 @@ TEST_F(EventFile, SaveKeepsModeOwnerAndLinkAndNeverWritesThroughAPlantedLink)
     EXPECT_EQ(ReadBytes(victim), "victim");
 }
 
-TEST_F(EventFile, SaveKeepsThePreviousContentAsBackup)
+// A save keeps the previous content as backup, replacing an older one, and
+// writes the file it was loaded from, whatever the argument; a missing file
+// loads empty and its first save makes no backup.
+TEST_F(EventFile, SaveKeepsThePreviousContentAsBackupAndAMissingFileLoadsEmpty)
 {
-    // With an older backup present, and for a file named like its own
-    // temporary file (whose siblings then must not be the file itself).
-    for (const char* name : {"VESOMA.CAL", "events.TCA"}) {
+    // The last is named like its own temporary file, whose siblings then must not be the file itself.
+    for (const char* name : {"NEW.CAL", "VESOMA.CAL", "events.TCA"}) {
         SCOPED_TRACE(name);
+        const bool missing = name[0] == 'N';
         const std::string path = folder.File(name);
         const std::string bak = path.substr(0, path.size() - 3) + "BCA";
-        WriteBytes(bak, "an older backup");
-        ASSERT_EQ(LoadBytes(path, kOld), 1);
+        if (!missing)
+            WriteBytes(bak, "an older backup"), WriteBytes(path, kOld);
+        ASSERT_EQ(Evs.LoadEvent(path.c_str()), 1);
+        EXPECT_EQ(Events::nCount, missing ? 0 : 1);
         Add("new");
-        // The save writes to the file it was loaded from, whatever the argument.
         char elsewhere[] = "/nonexistent/OTHER.CAL";
         EXPECT_EQ(Evs.SaveEvent(elsewhere), 1);
-        EXPECT_EQ(ReadBytes(path), kNew);
-        EXPECT_EQ(ReadBytes(bak), kOld);
+        EXPECT_EQ(Evs.bModify, 0);
+        EXPECT_EQ(ReadBytes(path), missing ? CalLines({"****/12/25,new"}) : kNew);
+        EXPECT_EQ(fs::exists(bak) ? ReadBytes(bak) : "-", missing ? "-" : kOld);
     }
-    // No temporary file is left behind: the two files and their backups only.
+    // No temporary file is left behind: the three files and two backups only.
     auto entries = fs::directory_iterator(folder.File(""));
-    EXPECT_EQ(std::distance(begin(entries), end(entries)), 4);
+    EXPECT_EQ(std::distance(begin(entries), end(entries)), 5);
 }
 
 // Every line comes back byte for byte unless its event was changed: records
@@ -209,22 +202,18 @@ TEST_F(EventFile, FailedSaveKeepsTheFileAndTheChange)
             Add("a name long enough to fill the file size limit quickly");
         if (!obstacle.empty() && fs::create_directory(obstacle))
             WriteBytes(obstacle + "/inside", "x");
-        pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{1000, 1000};
-            if (obstacle.empty())
-                setrlimit(RLIMIT_FSIZE, &limit);
-            MessageRecorder boxes;
-            const bool toldAndKept =
-                Save() == 0 && Evs.bModify == 1 && boxes.shown.size() == 1 &&
-                boxes.LastCaption() + boxes.LastText() == "保存イベントの保存に失敗しました。";
-            _exit(toldAndKept ? 0 : 1);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_EQ(InChild(false,
+                          [&] {
+                              const rlimit limit{1000, 1000};
+                              std::signal(SIGXFSZ, SIG_IGN);
+                              if (obstacle.empty())
+                                  setrlimit(RLIMIT_FSIZE, &limit);
+                              MessageRecorder boxes;
+                              return Save() == 0 && Evs.bModify == 1 && boxes.shown.size() == 1 &&
+                                     boxes.LastCaption() + boxes.LastText() ==
+                                         "保存イベントの保存に失敗しました。";
+                          }),
+                  0);
         EXPECT_EQ(ReadBytes(file), kOld);
         auto entries = fs::directory_iterator(folder.File(""));
         EXPECT_EQ(std::distance(begin(entries), end(entries)), obstacle.empty() ? 1 : 2)
