@@ -11,8 +11,8 @@
 
 namespace {
 
-// A surface with a bold, underlined font of 14 pixels with 2 of leading, 7
-// wide on average, and whatever face the test says.
+// A surface with a font of 14 pixels with 2 of leading, 7 wide on average,
+// and whatever face the test says.
 class FontSurface : public platform::CellSurface {
 public:
     explicit FontSurface(std::string face) : CellSurface(1, 1, 1, 1), face_(std::move(face)) {}
@@ -22,8 +22,6 @@ public:
         font.height = 14;
         font.externalLeading = 2;
         font.averageCharWidth = 7;
-        font.weight = 700;
-        font.underlined = true;
         return font;
     }
     std::string GetFaceName() const override { return face_; }
@@ -34,15 +32,11 @@ private:
 
 }  // namespace
 
-TEST(TextAttributes, CellIsTheAverageWidthByTheHeightWithLeading)
+TEST(TextAttributes, CellIsTheAverageWidthByTheHeightWithLeadingAndALongFaceNameIsCutAtACharacter)
 {
     int size[2] = {0, 0};
     GetTextAttr(FontSurface("IPAGothic"), size);
     EXPECT_EQ((std::array{size[0], size[1]}), (std::array{7, 14 + 2}));
-}
-
-TEST(TextAttributes, LongFaceNameIsCutAtACharacter)
-{
     // 31 bytes fit: after "X" fifteen full-width characters, without it only
     // fourteen, as the fifteenth would be split.
     for (const auto& [utf8, kept] : {std::pair{"Xゴシックゴシックゴシックゴシックゴシ", 31u},
