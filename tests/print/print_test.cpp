@@ -257,14 +257,7 @@ TEST_F(PrintPdf, FebruaryTwoThousandOneOnOnePageWithTitleAndTwentyEightDays)
     const std::string job = jobs.rbegin()->string();
     EXPECT_EQ(NewestJobTitle(), "運勢暦");  // what the queue lists the job as
     EXPECT_NE(RunCommand("pdfinfo " + job).find("Pages:           1\n"), std::string::npos);
-    const std::vector<std::string> printed =
-        SqueezedLines(RunCommand("pdftotext -layout -enc UTF-8 " + job + " -"));
-    EXPECT_EQ(printed, grid);
-    ASSERT_EQ(printed.size(), 29u);
-    EXPECT_EQ(printed.front(), "2001年 2月 如月");
-    // 立春 2001 fell on Sunday 4 February, the 12th day of the first lunar month.
-    EXPECT_EQ(printed[4], "4 日 戊戌 立春 天上天一 1/12 三碧 赤口 星 成");
-    EXPECT_EQ(printed.back().rfind("28 水 ", 0), 0u) << printed.back();
+    EXPECT_EQ(SqueezedLines(RunCommand("pdftotext -layout -enc UTF-8 " + job + " -")), grid);
     // The margins, from where the rows of the 10th and the 20th begin: the
     // day number at column 1, the weekday at column 4, rows one line apart.
     const std::vector<Word> words = Words(RunCommand("pdftotext -bbox " + job + " -"));
