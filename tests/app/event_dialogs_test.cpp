@@ -1,12 +1,6 @@
 // The event list and the event editor, driven through their handlers on
-// dialogs built from their resources; message boxes are recorded and answered.
-// Nested editors (opened from the list or the menu) are driven from inside
-// their modal run.
+// dialogs built from their resources; nested editors from inside their modal run.
 #include <cstring>
-#include <functional>
-#include <string>
-#include <type_traits>
-#include <vector>
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -41,17 +35,6 @@ void Type(std::initializer_list<std::pair<wxTextCtrl*, const char*>> entries)
     }
 }
 
-// A click on a radio button or a check box, as the toolkit reports it.
-template <class Control>
-void Click(Control* control, bool value = true)
-{
-    control->SetValue(value);
-    wxCommandEvent event(std::is_same_v<Control, wxCheckBox> ? wxEVT_CHECKBOX : wxEVT_RADIOBUTTON,
-                         control->GetId());
-    event.SetInt(value ? 1 : 0);
-    control->GetEventHandler()->ProcessEvent(event);
-}
-
 // Year, month, day, weekday rule and name as the editor shows them.
 Lines Fields(const EventEditDialog& editor)
 {
@@ -71,9 +54,9 @@ Lines StoreLines()
 }
 Lines ListLines(const EventListDialog& list)
 {
-    Lines lines;
-    for (int i = 0; i < static_cast<int>(list.pList->GetCount()); ++i)
-        lines.push_back(platform::ToUtf8(list.LineAt(i)));
+    Lines lines(list.pList->GetCount());
+    for (size_t i = 0; i < lines.size(); ++i)
+        lines[i] = platform::ToUtf8(list.LineAt(static_cast<int>(i)));
     return lines;
 }
 
@@ -88,9 +71,8 @@ Lines Answering(MbResult answer, const std::function<void()>& act)
     MessageRecorder recorder(answer);
     act();
     Lines boxes;
-    for (const auto& box : recorder.shown)
-        boxes.push_back(
-            Box(platform::ToUtf8(box.caption), platform::ToUtf8(box.text), box.buttons, box.icon));
+    for (const auto& b : recorder.shown)
+        boxes.push_back(Box(platform::ToUtf8(b.caption), platform::ToUtf8(b.text), b.buttons, b.icon));
     return boxes;
 }
 
@@ -115,7 +97,6 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        // The dialogs place themselves in dialog units of their owner.
         owner = new wxFrame(nullptr, wxID_ANY, "");
         owner->Show();
         Evs.bEdit = 0;
@@ -127,7 +108,7 @@ protected:
         AppTest::TearDown();
     }
     void LoadStore(const Lines& lines) { ASSERT_EQ(LoadBytes("VESOMA.CAL", CalLines(lines)), 1); }
-    // The list of kFile, shown as the owner of the editors it opens; it goes with its owner.
+    // The list of kFile, owner of the editors it opens; it goes with its owner.
     EventListDialog& OpenList()
     {
         LoadStore(kFile);
@@ -139,8 +120,6 @@ protected:
 
     wxFrame* owner = nullptr;
 };
-
-// ---- The editor ------------------------------------------------------------
 
 TEST_F(EventDialogTest, OkRegistersADateOrAWeekdayRuleOnOneLine)
 {
@@ -164,10 +143,10 @@ TEST_F(EventDialogTest, OkRegistersADateOrAWeekdayRuleOnOneLine)
         EXPECT_FALSE(dialog.pWeekText->IsEnabled() || dialog.pNumRadio[2]->IsEnabled());
         Type({{dialog.pYear, c.year}, {dialog.pMonth, "12"}, {dialog.pDay, c.day}, {dialog.pName, c.name}});
         if (c.ordinal >= 0) {
-            Click(dialog.pWeekCheck);
-            Click(dialog.pNumRadio[c.ordinal]);
+            Press(dialog.pWeekCheck);
+            Press(dialog.pNumRadio[c.ordinal]);
             EXPECT_EQ(dialog.pWeekText->GetValue().utf8_string(), "") << "one group alone builds no rule";
-            Click(dialog.pDayRadio[c.weekday]);
+            Press(dialog.pDayRadio[c.weekday]);
         }
         dialog.CmOk();
         EXPECT_EQ(StoreLines(), Lines{c.line});
@@ -188,11 +167,11 @@ TEST_F(EventDialogTest, EditingARuleFillsTheFieldsAndRadioChangesRewriteIt)
     EXPECT_TRUE(dialog.pWeekCheck->GetValue() && dialog.pNumRadio[2]->GetValue() &&
                 dialog.pDayRadio[2]->GetValue() && dialog.pWeekText->IsEnabled());
     EXPECT_FALSE(dialog.pNextButton->IsEnabled()) << "a changed record replaces one line";
-    Click(dialog.pDayRadio[3]);
+    Press(dialog.pDayRadio[3]);
     EXPECT_EQ(dialog.pWeekText->GetValue().utf8_string(), "第２水曜日");
-    Click(dialog.pNumRadio[0]);
+    Press(dialog.pNumRadio[0]);
     EXPECT_EQ(dialog.pWeekText->GetValue().utf8_string(), "毎週水曜日");
-    Click(dialog.pWeekCheck, false);
+    Press(dialog.pWeekCheck);  // unchecked
     EXPECT_FALSE(dialog.pWeekText->IsEnabled() || dialog.pDayRadio[2]->IsEnabled());
 }
 
@@ -254,14 +233,12 @@ TEST_F(EventDialogTest, NextRegistersEachCutNameUntilCancelAndUntouchedFieldsReg
     EXPECT_TRUE(messages.shown.empty());
 }
 
-// ---- The list --------------------------------------------------------------
-
 TEST_F(EventDialogTest, TheListShowsTheStoreInCp932OrderAndOkWithoutChangesKeepsIt)
 {
     EventListDialog& list = OpenList();
     ExpectPlaced(list, wxSize(265, 113));
     EXPECT_EQ(ListLines(list), kListed);
-    EXPECT_EQ(list.pList->GetString(1).utf8_string(), "****/12/25,Ａ");
+    EXPECT_EQ(list.pList->GetString(1).utf8_string(), kListed[1]);
     // Change and delete need a selection; a shown list box may have picked one itself.
     for (const int selection : {int(wxNOT_FOUND), 0}) {
         list.pList->SetSelection(selection);
@@ -349,8 +326,6 @@ TEST_F(EventDialogTest, AddingAfterAChangeOpensEmptyAndListsWhatNextRegistered)
     EXPECT_EQ(StoreLines(), expected);
 }
 
-// ---- From the menu to the month grid and the file ------------------------------
-
 // Saving writes the file the events came from, even when the settings name
 // another one from the next start on.
 TEST_F(EventDialogTest, EventsEnteredInTheDialogsShowInTheGridAndAreSavedInListOrder)
@@ -368,9 +343,9 @@ TEST_F(EventDialogTest, EventsEnteredInTheDialogsShowInTheGridAndAreSavedInListO
     EXPECT_NE(GridLine(25).find("歯医者"), std::string::npos);
     WhenModal<EventListDialog>([](EventListDialog& list) {
         WhenModal<EventEditDialog>([](EventEditDialog& editor) {
-            Click(editor.pWeekCheck);
-            Click(editor.pNumRadio[3]);
-            Click(editor.pDayRadio[2]);
+            Press(editor.pWeekCheck);
+            Press(editor.pNumRadio[3]);
+            Press(editor.pDayRadio[2]);
             Type({{editor.pName, "燃えないゴミ"}});
             editor.CmOk();
         });

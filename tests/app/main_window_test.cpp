@@ -2,7 +2,6 @@
 // commands, month stepping, the selection of a day, closing and help.
 #include <cstring>
 #include <set>
-#include <string>
 #include <utility>
 
 #include <wx/dcclient.h>
@@ -26,8 +25,7 @@ TEST_F(StartUpTest, WithoutProfileShowsTodayUnderTheCaptionOfTheStringTableAndWr
     TMainFrame* frame = StartProgram();
     EXPECT_EQ(ShownDate(), (std::vector<int>{2001, 5, 20}));
     EXPECT_EQ(frame->GetTitle().utf8_string(), "Ｑｕｅｌｏｎの運勢暦");
-    EXPECT_TRUE(frame->GetIcon().IsOk());
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(frame->GetIcon().IsOk() && messages.shown.empty());
     PumpEvents();
     frame->Close(true);
     PumpEvents();
@@ -65,13 +63,11 @@ TEST_F(FrameTest, CommandsWithAHandlerAreEnabledWithTheirPicturesAndHints)
 {
     TMainFrame* frame = StartProgram();
     std::vector<int> disabled;
-    wxMenuBar* menuBar = frame->GetMenuBar();
-    for (size_t i = 0; i < menuBar->GetMenuCount(); ++i) {
-        menuBar->GetMenu(i)->UpdateUI(frame);
-        for (wxMenuItem* item : menuBar->GetMenu(i)->GetMenuItems()) {
+    for (size_t i = 0; i < frame->GetMenuBar()->GetMenuCount(); ++i) {
+        frame->GetMenuBar()->GetMenu(i)->UpdateUI(frame);
+        for (wxMenuItem* item : frame->GetMenuBar()->GetMenu(i)->GetMenuItems())
             if (!item->IsSeparator() && !item->IsEnabled())
                 disabled.push_back(item->GetId());
-        }
     }
     EXPECT_EQ(disabled, std::vector<int>{commands::kFont});
     // Every tool works and has a picture of its own.
@@ -145,9 +141,9 @@ TEST_F(FrameTest, HelpOpensItsPagesAgainAfterAQuitAndClosesWithTheProgram)
     // The closed viewer's frame goes at idle time; help opens again afterwards.
     resources::QuitHelp();
     wxTheApp->ProcessIdle();
-    EXPECT_FALSE(resources::ShowHelpContext(nullptr, "OTHER.HLP", resources::HelpProgram));
-    EXPECT_FALSE(resources::ShowHelpContext(nullptr, nullptr, resources::HelpProgram));
-    EXPECT_FALSE(resources::ShowHelpContext(nullptr, "VESOMA.HLP", 17));
+    EXPECT_FALSE(resources::ShowHelpContext(nullptr, "OTHER.HLP", resources::HelpProgram) ||
+                 resources::ShowHelpContext(nullptr, nullptr, resources::HelpProgram) ||
+                 resources::ShowHelpContext(nullptr, "VESOMA.HLP", 17));
     EXPECT_EQ(HelpPage(), "");
     SendCommand(frame, commands::kHelp);
     EXPECT_EQ(HelpPage(), "index.html");
@@ -191,12 +187,9 @@ TEST_F(MonthTest, OnlyClicksOnDayLinesSelectADayAndADoubleClickOpensIt)
     RenderMonth(window);
     const int h = window->nCharHeight;
     bool dayWindowAsked = false;
+    // Noted, then passed on to the frame's own handler.
     frame->Bind(
-        wxEVT_MENU,
-        [&dayWindowAsked](wxCommandEvent& event) {
-            dayWindowAsked = true;
-            event.Skip();
-        },
+        wxEVT_MENU, [&](wxCommandEvent& event) { event.Skip(dayWindowAsked = true); },
         commands::kVesomaCreate);
     for (const int y : {0, 1 * h + 1, 30 * h + 1}) {
         Click(window, y);

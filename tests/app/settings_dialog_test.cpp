@@ -3,8 +3,6 @@
 #include <array>
 #include <chrono>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include <wx/checkbox.h>
 #include <wx/frame.h>
@@ -18,18 +16,6 @@
 #include "tests/support/app_fixture.h"
 
 namespace {
-
-// A click as the user gives it: the control's event goes to its handlers.
-void Press(wxWindow* control)
-{
-    auto* check = dynamic_cast<wxCheckBox*>(control);
-    if (check)
-        check->SetValue(!check->GetValue());
-    wxCommandEvent event(check ? wxEVT_CHECKBOX : wxEVT_BUTTON, control->GetId());
-    event.SetEventObject(control);
-    event.SetInt(check && check->GetValue());
-    control->GetEventHandler()->ProcessEvent(event);
-}
 
 // EventInfo, Table and Unsei as the program holds them.
 std::array<int, 3> Flags()
@@ -80,12 +66,10 @@ TEST_F(SettingsDialogTest, OpensAtItsPlaceInTheOwnerAndItsHelpButtonShowsTheSett
     std::strcpy(szHelpFile, "VESOMA.HLP");
     auto* owner = new wxFrame(nullptr, wxID_ANY, "owner", wxPoint(100, 80), wxSize(600, 400));
     owner->Show();
-    {
-        TInitSetDialog d(owner, "InitSetBox");
-        EXPECT_EQ(d.GetPosition(), owner->ClientToScreen(d.ConvertDialogToPixels(wxPoint(44, 45))));
-        Press(d.FindWindow(771));
-        EXPECT_EQ(HelpPage(), "settings.html");
-    }
+    auto* d = new TInitSetDialog(owner, "InitSetBox");  // it goes with its owner
+    EXPECT_EQ(d->GetPosition(), owner->ClientToScreen(d->ConvertDialogToPixels(wxPoint(44, 45))));
+    Press(d->FindWindow(771));
+    EXPECT_EQ(HelpPage(), "settings.html");
     owner->Destroy();
 }
 
@@ -155,8 +139,7 @@ TEST_F(SettingsDialogTest, ACancelledCommandLeavesTheProfileAndItsTimeStampAConf
         SendCommand(frame, commands::kInitSetup);
     };
     runCommand(wxID_CANCEL);
-    EXPECT_EQ(fs::last_write_time(ini), stamp);
-    EXPECT_EQ(ReadBytes(ini), before);
+    EXPECT_TRUE(fs::last_write_time(ini) == stamp && ReadBytes(ini) == before);
     EXPECT_EQ(Flags(), (std::array<int, 3>{0, 5, 1}));
 
     runCommand(wxID_OK);
@@ -202,8 +185,7 @@ TEST_F(SettingsDialogTest, TheAlmanacChoicesRebuildTheMonthShownAndAreKeptForThe
         EXPECT_NE(ReadBytes((workDir / "VESOMA.ini").string()).find(c.key), std::string::npos);
         frame->Destroy();
         kc = Vesoma{};
-        frame = StartProgram();
-        EXPECT_TRUE(shown(frame));
+        EXPECT_TRUE(shown(frame = StartProgram()));
         frame->Destroy();
     }
 }

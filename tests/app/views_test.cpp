@@ -5,13 +5,9 @@
 // a process and on a display of its own (see CMakeLists.txt).
 #include <array>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include <wx/button.h>
-#include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/textctrl.h>
 
@@ -28,8 +24,7 @@ namespace {
 // How many pixels of image inside area (all of it when empty) are near the colour (r, g, b).
 int CountColour(const wxImage& image, int r, int g, int b, wxRect area = wxRect())
 {
-    const wxRect whole(image.GetSize());
-    area = area.IsEmpty() ? whole : area.Intersect(whole);
+    area = area.IsEmpty() ? wxRect(image.GetSize()) : area.Intersect(wxRect(image.GetSize()));
     int count = 0;
     for (int y = area.GetTop(); y <= area.GetBottom(); ++y)
         for (int x = area.GetLeft(); x <= area.GetRight(); ++x)
@@ -54,8 +49,7 @@ T* OpenedTwice(TMainFrame* frame, int command)
     SendCommand(frame, command);
     SendCommand(frame, command);
     PumpEvents();
-    const std::vector<T*> open = OpenWindows<T>();
-    return open.size() == 1 ? open[0] : nullptr;
+    return OpenWindows<T>().size() == 1 ? OpenWindows<T>()[0] : nullptr;
 }
 
 class DateDialogTest : public AppTest {
@@ -129,15 +123,14 @@ TEST_F(DateDialogTest, OkRefusesAnInvalidDateCancelLeavesTheDateAndOkWritesAVali
     Type({"abcd", "x", ""});
     dialog->CmOk();
     EXPECT_EQ(messages.LastText(), "0/0/0");
-    EXPECT_EQ(date, (std::array<int, 3>{2001, 5, 20}));
     Type({"1999", "1", "1"});
     dialog->CmCancel();
     EXPECT_EQ(dialog->GetReturnCode(), 2);
     EXPECT_EQ(date, (std::array<int, 3>{2001, 5, 20}));
     Type({"2000", "2", "29"});
     dialog->CmOk();
-    EXPECT_EQ(messages.shown.size(), 4u);
-    EXPECT_EQ(dialog->GetReturnCode(), 1);
+    EXPECT_EQ((std::vector<int>{int(messages.shown.size()), dialog->GetReturnCode()}),
+              (std::vector<int>{4, 1}));
     EXPECT_EQ(date, (std::array<int, 3>{2000, 2, 29}));
 }
 
@@ -167,9 +160,8 @@ TEST_F(ViewsTest, TheDayWindowFollowsTheSelectedDay)
     EXPECT_EQ(kc.nDay, 20);  // no day window yet: the table keeps its day
     SendCommand(frame, commands::kVesomaCreate);
     Click(window, 9 * window->nCharHeight + 1);
-    EXPECT_EQ(ActDate[2], 8);
-    EXPECT_EQ(kc.nDay, 8);
-    EXPECT_EQ(CStatus::bUmsLoad, 0);  // no fortune file in the folder
+    EXPECT_EQ((std::vector<int>{ActDate[2], kc.nDay, CStatus::bUmsLoad}), (std::vector<int>{8, 8, 0}))
+        << "no fortune file in the folder";
 }
 
 TEST_F(ViewsTest, NoEventsWindowWithoutEventsOrWhenTheSettingIsOffAndItClosesItselfOnADayWithout)
@@ -202,9 +194,9 @@ TEST_F(PictureTest, MainWindowOfAMonthWithHolidaysTermsAndEvents)
     PumpEvents();
     frame->Client()->CellSet(12);
     const wxImage picture = Screenshot(frame, "main_window.png");
-    EXPECT_GT(CountColour(picture, 255, 0, 0), 0);    // Sundays and holidays
-    EXPECT_GT(CountColour(picture, 0, 64, 255), 0);   // the solar terms
-    EXPECT_GT(CountColour(picture, 0, 128, 128), 0);  // the events
+    // Sundays and holidays, the solar terms, the events.
+    for (const auto& [r, g, b] : {std::tuple{255, 0, 0}, {0, 64, 255}, {0, 128, 128}})
+        EXPECT_GT(CountColour(picture, r, g, b), 0) << r << "," << g << "," << b;
 }
 
 TEST_F(PictureTest, RokyoWindowOnceInItsColoursFollowingTheShownMonth)
@@ -296,9 +288,7 @@ TEST_F(PictureTest, InfoWindowOfThreeEventsHasNineLinesOfTwelveFourteenAndTheBut
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->GetPosition(), wxPoint(200 - 4 * cell.x, 6 * cell.y));
     Screenshot(info, "views_info_window.png");
-    wxCommandEvent press(wxEVT_BUTTON, 3568);
-    press.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(press);
+    Press(button);
     wxTheApp->ProcessIdle();
     EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
     EXPECT_FALSE(frame->IsBeingDeleted());

@@ -4,7 +4,6 @@
 // destination, PrintNoServer against a socket where no server listens.
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <regex>
@@ -154,9 +153,8 @@ protected:
         PumpEvents();
     }
 
-    // The toolkit hands the job to the server from its message loop after
-    // the command returned: the loop runs until `count` jobs are in or the
-    // time is up.
+    // The toolkit hands the job to the server from its message loop after the
+    // command returned: the loop runs until `count` jobs are in or time is up.
     static std::set<fs::path> SpooledJobsOnceThereAre(std::size_t count, std::chrono::seconds patience)
     {
         std::set<fs::path> jobs = SpooledJobs();
@@ -261,9 +259,10 @@ TEST_F(PrintPdf, FebruaryTwoThousandOneOnOnePageWithTitleAndTwentyEightDays)
     // The margins, from where the rows of the 10th and the 20th begin: the
     // day number at column 1, the weekday at column 4, rows one line apart.
     const std::vector<Word> words = Words(RunCommand("pdftotext -bbox " + job + " -"));
-    const auto ten = std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "10"; });
-    const auto twenty =
-        std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "20"; });
+    const auto at = [&words](const char* text) {
+        return std::find_if(words.begin(), words.end(), [text](const Word& w) { return w.text == text; });
+    };
+    const auto ten = at("10"), twenty = at("20");
     ASSERT_TRUE(twenty != words.end() && ten < twenty);
     EXPECT_EQ(ten[1].y, ten->y);  // the weekday
     const double cellWidth = (ten[1].x - ten->x) / 3;
@@ -278,14 +277,14 @@ TEST_F(PrintPdf, EscapeWhileSpoolingCancelsQuietlyAndClicksAreDropped)
     const std::size_t before = SpooledJobs().size();
     // Input that arrives while the job is open: a click on the line of the
     // 10th, then the Escape key.
-    wxMouseEvent* click = new wxMouseEvent(wxEVT_LEFT_DOWN);
+    auto* click = new wxMouseEvent(wxEVT_LEFT_DOWN);
     click->SetPosition(wxPoint(window->nCharWidth * 3, window->nCharHeight * 11 + 2));
-    click->SetEventObject(window);
-    wxQueueEvent(window, click);
-    wxKeyEvent* escape = new wxKeyEvent(wxEVT_CHAR);
+    auto* escape = new wxKeyEvent(wxEVT_CHAR);
     escape->m_keyCode = WXK_ESCAPE;
-    escape->SetEventObject(window);
-    wxQueueEvent(window, escape);
+    for (wxEvent* input : std::initializer_list<wxEvent*>{click, escape}) {
+        input->SetEventObject(window);
+        wxQueueEvent(window, input);
+    }
     SendCommand(frame, commands::kPrint);
     PumpEvents();
     EXPECT_EQ(Printer::bAborted, 1);
@@ -294,8 +293,7 @@ TEST_F(PrintPdf, EscapeWhileSpoolingCancelsQuietlyAndClicksAreDropped)
     EXPECT_EQ(SpooledJobsOnceThereAre(before + 1, std::chrono::seconds(2)).size(), before);
     ASSERT_FALSE(status->texts.empty());
     EXPECT_EQ(status->texts.back().first, "");
-    EXPECT_EQ(window->bSelect, 0);
-    EXPECT_EQ(ActDate[2], 1);
+    EXPECT_EQ((std::vector<int>{window->bSelect, ActDate[2]}), (std::vector<int>{0, 1}));
 }
 
 TEST_F(PrintNoDestination, StopsWithAMessageAndAnEmptyStatusLine)

@@ -3,10 +3,12 @@
 #include <fstream>
 
 #include <wx/bitmap.h>
+#include <wx/checkbox.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/html/helpfrm.h>
 #include <wx/imagpng.h>
+#include <wx/radiobut.h>
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
 
@@ -74,6 +76,20 @@ void SendCommand(TMainFrame* frame, int id)
 std::vector<int> ShownDate()
 {
     return {ActDate[0], ActDate[1], ActDate[2]};
+}
+
+void Press(wxWindow* control)
+{
+    auto* check = dynamic_cast<wxCheckBox*>(control);
+    auto* radio = dynamic_cast<wxRadioButton*>(control);
+    if (check)
+        check->SetValue(!check->GetValue());
+    if (radio)
+        radio->SetValue(true);
+    wxCommandEvent event(check ? wxEVT_CHECKBOX : radio ? wxEVT_RADIOBUTTON : wxEVT_BUTTON, control->GetId());
+    event.SetEventObject(control);
+    event.SetInt(check ? check->GetValue() : radio != nullptr);
+    control->GetEventHandler()->ProcessEvent(event);
 }
 
 void Click(wxWindow* window, int y, wxEventType type)

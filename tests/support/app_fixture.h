@@ -4,6 +4,7 @@
 // the window and printing tests share.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -48,8 +49,10 @@ private:
 void PumpEvents();
 // A command of the menu, the tool bar or the accelerators, as the frame gets it.
 void SendCommand(TMainFrame* frame, int id);
-// The shown date {year, month, day}.
-std::vector<int> ShownDate();
+std::vector<int> ShownDate();  // {year, month, day}
+// A click on a button, a check box (which toggles) or a radio button (which
+// is set), as the toolkit reports it to the control's handlers.
+void Press(wxWindow* control);
 // A mouse button event of type at x = 5, y pixels down the window's client area.
 void Click(wxWindow* window, int y, wxEventType type = wxEVT_LEFT_DOWN);
 // What paint draws on a white bitmap of size.
@@ -70,10 +73,9 @@ template <class T>
 std::vector<T*> OpenWindows()
 {
     std::vector<T*> found;
-    for (wxWindow* window : wxTopLevelWindows) {
+    for (wxWindow* window : wxTopLevelWindows)
         if (auto* typed = dynamic_cast<T*>(window); typed != nullptr && !window->IsBeingDeleted())
             found.push_back(typed);
-    }
     return found;
 }
 
@@ -84,14 +86,12 @@ template <class T>
 void WhenModal(std::function<void(T&)> act)
 {
     wxTheApp->CallAfter([act] {
-        for (T* dialog : OpenWindows<T>()) {
-            if (dialog->IsModal()) {
-                act(*dialog);
-                if (dialog->IsModal())
-                    dialog->EndModal(2);
-                return;
-            }
-        }
-        ADD_FAILURE() << "no modal dialog open";
+        const std::vector<T*> open = OpenWindows<T>();
+        const auto modal =
+            std::find_if(open.begin(), open.end(), [](T* dialog) { return dialog->IsModal(); });
+        ASSERT_NE(modal, open.end()) << "no modal dialog open";
+        act(**modal);
+        if ((*modal)->IsModal())
+            (*modal)->EndModal(2);
     });
 }
