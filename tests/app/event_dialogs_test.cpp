@@ -4,7 +4,6 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/frame.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
@@ -91,34 +90,25 @@ protected:
     // so the window's caption cuts off nothing.
     void ExpectPlaced(wxDialog& dialog, const wxSize& resourceSize)
     {
-        EXPECT_EQ(dialog.GetPosition(), owner->ClientToScreen(dialog.ConvertDialogToPixels(wxPoint(8, 6))));
+        EXPECT_EQ(dialog.GetPosition(), Owner()->ClientToScreen(dialog.ConvertDialogToPixels(wxPoint(8, 6))));
         EXPECT_EQ(dialog.GetClientSize(), dialog.ConvertDialogToPixels(resourceSize));
     }
     void SetUp() override
     {
         AppTest::SetUp();
-        owner = new wxFrame(nullptr, wxID_ANY, "");
-        owner->Show();
         Evs.bEdit = 0;
         LoadStore({});
-    }
-    void TearDown() override
-    {
-        owner->Destroy();
-        AppTest::TearDown();
     }
     void LoadStore(const Lines& lines) { ASSERT_EQ(LoadBytes("VESOMA.CAL", CalLines(lines)), 1); }
     // The list of kFile, owner of the editors it opens; it goes with its owner.
     EventListDialog& OpenList()
     {
         LoadStore(kFile);
-        auto* list = new EventListDialog(owner, "EventListBox", &Evs);
+        auto* list = new EventListDialog(Owner(), "EventListBox", &Evs);
         list->Show();
         list->SetReturnCode(0);
         return *list;
     }
-
-    wxFrame* owner = nullptr;
 };
 
 TEST_F(EventDialogTest, OkRegistersADateOrAWeekdayRuleOnOneLine)
@@ -136,7 +126,7 @@ TEST_F(EventDialogTest, OkRegistersADateOrAWeekdayRuleOnOneLine)
           Case{"", "25", -1, -1, "A\r\nB\tC", "****/12/25,A  B C"}}) {
         SCOPED_TRACE(c.line);
         LoadStore({});
-        EventEditDialog dialog(owner, "EventEditBox", &Evs);
+        EventEditDialog dialog(Owner(), "EventEditBox", &Evs);
         ExpectPlaced(dialog, wxSize(265, 120));
         int rule[2];
         EXPECT_EQ(dialog.CheckWeek(rule), 0) << "no ordinal and no weekday chosen at first";
@@ -161,7 +151,7 @@ TEST_F(EventDialogTest, EditingARuleFillsTheFieldsAndRadioChangesRewriteIt)
     std::string line = platform::ToSjis("****/**/第２火曜日,定例会");
     Evs.SplitEvent(line.data());
     Evs.bEdit = 1;
-    EventEditDialog dialog(owner, "EventEditBox", &Evs);
+    EventEditDialog dialog(Owner(), "EventEditBox", &Evs);
     EXPECT_EQ(Evs.bEdit, 0);
     EXPECT_EQ(Fields(dialog), (Lines{"****", "**", "", "第２火曜日", "定例会"}));
     EXPECT_TRUE(dialog.pWeekCheck->GetValue() && dialog.pNumRadio[2]->GetValue() &&
@@ -182,7 +172,7 @@ TEST_F(EventDialogTest, RefusedEntriesKeepTheDialogOpenWithTheirFields)
         void (EventEditDialog::*press)();
         const char* message;
     };
-    EventEditDialog dialog(owner, "EventEditBox", &Evs);
+    EventEditDialog dialog(Owner(), "EventEditBox", &Evs);
     dialog.SetReturnCode(0);
     for (const Case& c :
          {Case{"32", "会議", &EventEditDialog::CmOk, "日付が不正です。"},
@@ -211,7 +201,7 @@ TEST_F(EventDialogTest, NextRegistersEachCutNameUntilCancelAndUntouchedFieldsReg
     const std::string wide =
         "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほま";  // 31 characters
     LoadStore({"2001/ 5/ 3,憲法記念日"});
-    EventEditDialog dialog(owner, "EventEditBox", &Evs);
+    EventEditDialog dialog(Owner(), "EventEditBox", &Evs);
     dialog.CmEventNext();  // nothing typed yet
     Type({{dialog.pYear, "2001"}, {dialog.pMonth, "6"}, {dialog.pDay, "1"}, {dialog.pName, ascii.c_str()}});
     dialog.CmEventNext();
@@ -226,7 +216,7 @@ TEST_F(EventDialogTest, NextRegistersEachCutNameUntilCancelAndUntouchedFieldsReg
     EXPECT_EQ(std::strlen(Evs.hMem[2].szEvent), 60u) << "no lead byte left over";
 
     LoadStore({"2001/ 5/ 3,憲法記念日"});
-    EventEditDialog untouched(owner, "EventEditBox", &Evs);
+    EventEditDialog untouched(Owner(), "EventEditBox", &Evs);
     untouched.CmOk();
     EXPECT_EQ((Ints{untouched.GetReturnCode(), Events::nCount, Evs.bChanged, Evs.bModify}),
               (Ints{1, 1, 0, 0}));

@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include <wx/checkbox.h>
-#include <wx/frame.h>
 #include <wx/textctrl.h>
 
 #include "core/settings/init_info.h"
@@ -64,13 +63,11 @@ protected:
 TEST_F(SettingsDialogTest, OpensAtItsPlaceInTheOwnerAndItsHelpButtonShowsTheSettingsPage)
 {
     std::strcpy(szHelpFile, "VESOMA.HLP");
-    auto* owner = new wxFrame(nullptr, wxID_ANY, "owner", wxPoint(100, 80), wxSize(600, 400));
-    owner->Show();
-    auto* d = new TInitSetDialog(owner, "InitSetBox");  // it goes with its owner
-    EXPECT_EQ(d->GetPosition(), owner->ClientToScreen(d->ConvertDialogToPixels(wxPoint(44, 45))));
+    Owner()->SetSize(100, 80, 600, 400);
+    auto* d = new TInitSetDialog(Owner(), "InitSetBox");
+    EXPECT_EQ(d->GetPosition(), Owner()->ClientToScreen(d->ConvertDialogToPixels(wxPoint(44, 45))));
     Press(d->FindWindow(771));
     EXPECT_EQ(HelpPage(), "settings.html");
-    owner->Destroy();
 }
 
 TEST_F(SettingsDialogTest, TheTableIsShownAsTwoChecksAndStoredAsTheirCount)

@@ -8,7 +8,6 @@
 #include <tuple>
 
 #include <wx/button.h>
-#include <wx/frame.h>
 #include <wx/textctrl.h>
 
 #include "desktop/app/info_window.h"
@@ -57,14 +56,9 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        parent = new wxFrame(nullptr, wxID_ANY, "parent");  // dialog units are measured against it
-        dialog = new SetDateDialog(parent, platform::SjisText("表示する月の設定"), date.data());
+        // Dialog units are measured against the owner; the dialog goes with it.
+        dialog = new SetDateDialog(Owner(), platform::SjisText("表示する月の設定"), date.data());
         ASSERT_TRUE(dialog->IsLoaded());
-    }
-    void TearDown() override
-    {
-        parent->Destroy();  // and the dialog with it
-        AppTest::TearDown();
     }
     void Type(std::array<const char*, 3> fields)
     {
@@ -78,7 +72,6 @@ protected:
     }
 
     std::array<int, 3> date{2001, 5, 20};
-    wxFrame* parent = nullptr;
     SetDateDialog* dialog = nullptr;
 };
 

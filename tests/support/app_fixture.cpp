@@ -39,6 +39,8 @@ void AppTest::TearDown()
 {
     if (frame_)
         frame_->Destroy();
+    if (owner_)
+        owner_->Destroy();
     wxTheApp->ProcessIdle();  // frees the destroyed frame
     // Nothing a test added may be asked about or saved when the run ends.
     Evs.bModify = 0;
@@ -51,6 +53,15 @@ TMainFrame* AppTest::StartProgram()
 {
     frame_ = TMainFrame::Open();
     return frame_;
+}
+
+wxFrame* AppTest::Owner()
+{
+    if (!owner_) {
+        owner_ = new wxFrame(nullptr, wxID_ANY, "owner");
+        owner_->Show();
+    }
+    return owner_;
 }
 
 void AppTest::WriteFile(const std::string& name, const std::string& utf8Text)

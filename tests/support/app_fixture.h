@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/dc.h>
+#include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/weakref.h>
 
@@ -36,6 +37,8 @@ protected:
     TMainFrame* StartProgram();
     // Writes CP932 bytes converted from the UTF-8 text into the working folder.
     void WriteFile(const std::string& name, const std::string& utf8Text);
+    // A shown frame for dialogs to place themselves in; it and they go at the end.
+    wxFrame* Owner();
 
     MessageRecorder messages;
     std::filesystem::path workDir;
@@ -43,6 +46,7 @@ protected:
 private:
     std::filesystem::path previousDir_;
     wxWeakRef<TMainFrame> frame_;  // gone once a test closes it
+    wxWeakRef<wxFrame> owner_;
 };
 
 // Lets the toolkit lay out and paint what is pending.
