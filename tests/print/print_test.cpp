@@ -174,8 +174,7 @@ protected:
         EXPECT_EQ(messages.LastCaption(), "印刷");
         EXPECT_EQ(messages.shown.front().icon, platform::MbIcon::Stop);
         EXPECT_NE(messages.LastText().find(missing), std::string::npos) << messages.LastText();
-        EXPECT_TRUE(status->texts.empty());
-        EXPECT_TRUE(sb->GetStatusText().empty());
+        EXPECT_TRUE(status->texts.empty()) << "the status line stays empty";
         EXPECT_EQ(window->pPrinter, nullptr);
     }
 
@@ -246,9 +245,7 @@ TEST_F(PrintPdf, FebruaryTwoThousandOneOnOnePageWithTitleAndTwentyEightDays)
     }
     SendCommand(frame, commands::kPrint);
     EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
-    const std::vector<std::pair<std::string, bool>> expectedStatus = {{"2001年2月の運勢暦印刷中...", true},
-                                                                      {"", false}};
-    EXPECT_EQ(status->texts, expectedStatus);
+    EXPECT_EQ(status->texts, (decltype(status->texts){{"2001年2月の運勢暦印刷中...", true}, {"", false}}));
     EXPECT_EQ(window->pPrinter, nullptr);
     const auto jobs = SpooledJobsOnceThereAre(before + 1, std::chrono::seconds(20));
     ASSERT_EQ(jobs.size(), before + 1);
