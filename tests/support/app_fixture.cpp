@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include <unistd.h>
 #include <wx/bitmap.h>
 #include <wx/checkbox.h>
 #include <wx/dcmemory.h>
@@ -20,8 +21,11 @@ void AppTest::SetUp()
 {
     previousDir_ = std::filesystem::current_path();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    workDir = std::filesystem::temp_directory_path() /
-              (std::string("vesoma-app-") + info->test_suite_name() + "-" + info->name());
+    // One folder per process too: the same test may run in two processes at
+    // once (under two locales, or in two build folders).
+    workDir =
+        std::filesystem::temp_directory_path() / (std::string("vesoma-app-") + info->test_suite_name() + "-" +
+                                                  info->name() + "-" + std::to_string(::getpid()));
     std::filesystem::remove_all(workDir);
     std::filesystem::create_directories(workDir);
     std::filesystem::current_path(workDir);
