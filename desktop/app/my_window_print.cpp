@@ -7,6 +7,7 @@
 #include <wx/printdlg.h>
 #include <wx/statusbr.h>
 
+#include "core/almanac/text_attr.h"
 #include "core/almanac/vesoma.h"
 #include "desktop/app/app_globals.h"
 #include "desktop/app/my_window.h"
@@ -14,14 +15,11 @@
 #include "desktop/platform/wx_draw_surface.h"
 #include "desktop/platform/wx_text.h"
 #include "desktop/print/printer.h"
+#include "platform/almanac_face.h"
 #include "platform/message_box.h"
 #include "platform/sjis.h"
 
 namespace {
-
-// The size of the almanac face on paper: 78 columns of half an em fit an A4
-// or Letter page inside the margins with room to spare.
-constexpr int kPrintPointSize = 12;
 
 const char* OpenFailureText(platform::PrintDestination state)
 {
@@ -48,7 +46,7 @@ void ShowPrintFailure(const char* text)
 wxFont PrintFont(const wxDC& page)
 {
     const double scale = static_cast<double>(page.GetPPI().y) / wxGetDisplayPPI().y;
-    return wxFont(wxFontInfo(kPrintPointSize * scale).FaceName(platform::AlmanacFaceName()));
+    return wxFont(wxFontInfo(platform::kPrintPointSize * scale).FaceName(platform::AlmanacFaceName()));
 }
 
 // The month of kc on the printer page, inside its margins.

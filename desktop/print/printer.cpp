@@ -9,7 +9,6 @@
 #include <wx/modalhook.h>
 #include <wx/print.h>
 
-#include "core/almanac/text_attr.h"
 #include "desktop/platform/wx_text.h"
 
 // The toolkit's own calls for what wx does not offer: cancelling a running
@@ -245,11 +244,4 @@ int Printer::AbortProc(wxEvent& event)
     if (IsUserInput(event))
         return wxEventFilter::Event_Ignore;
     return wxEventFilter::Event_Skip;
-}
-
-void GetPageOrigin(const platform::DrawSurface& page, int* origin)
-{
-    const int r = GetPrinterRaito(page);
-    origin[0] = -4 * r;
-    origin[1] = -6 * r;
 }

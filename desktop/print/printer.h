@@ -16,7 +16,6 @@
 #include <wx/window.h>
 
 #include "desktop/platform/print_server.h"
-#include "platform/draw_surface.h"
 
 class wxPrinter;
 class PrinterPage;
@@ -81,7 +80,3 @@ private:
 
     int RunJob();
 };
-
-// The window origin of the printed page: (-4r, -6r) with r = GetPrinterRaito,
-// a margin of 0.4 inch at the left and 0.6 inch at the top.
-void GetPageOrigin(const platform::DrawSurface& page, int* origin);
