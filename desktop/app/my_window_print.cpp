@@ -1,16 +1,19 @@
 // The main window's printing commands: the shown month on one page of the
-// default printer, and the system's print-setup dialog.
+// default printer, its preview on the screen, and the system's page set-up
+// dialog, whose choice the session keeps.
 #include <cstdio>
 
 #include <wx/cmndata.h>
 #include <wx/gdicmn.h>
 #include <wx/printdlg.h>
+#include <wx/prntbase.h>
 #include <wx/statusbr.h>
 
 #include "core/almanac/text_attr.h"
 #include "core/almanac/vesoma.h"
 #include "desktop/app/app_globals.h"
 #include "desktop/app/my_window.h"
+#include "desktop/app/page_setup.h"
 #include "desktop/platform/almanac_font.h"
 #include "desktop/platform/wx_draw_surface.h"
 #include "desktop/platform/wx_text.h"
@@ -60,6 +63,43 @@ void DrawPrintedMonth(wxDC& page)
     kc.DarwCalender(surface);
 }
 
+// The shown month's printed page as the preview draws it.
+class MonthPage : public wxPrintout {
+public:
+    explicit MonthPage(const wxString& title) : wxPrintout(title) {}
+    bool HasPage(int page) override { return page == 1; }
+    void GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) override
+    {
+        *minPage = *maxPage = *pageFrom = *pageTo = 1;
+    }
+    bool OnPrintPage(int) override
+    {
+        if (GetDC() != nullptr)
+            DrawPrintedMonth(*GetDC());
+        return true;
+    }
+};
+
+// The toolkit's preview of the month, whose print button runs the window's
+// own print command, with its checks and messages.
+class MonthPreview : public wxPrintPreview {
+public:
+    MonthPreview(TMyWindow* window, wxPrintDialogData& setup)
+        : wxPrintPreview(new MonthPage(platform::WxFromSjis(window->szShortName)),
+                         new MonthPage(platform::WxFromSjis(window->szShortName)), &setup),
+          pWindow(window)
+    {
+    }
+    bool Print(bool) override
+    {
+        pWindow->CmPrint();
+        return true;
+    }
+
+private:
+    TMyWindow* pWindow;
+};
+
 }  // namespace
 
 void TMyWindow::CmPrint()
@@ -69,6 +109,8 @@ void TMyWindow::CmPrint()
                   ActDate[1], szShortName);
 
     pPrinter = new Printer(this);
+    if (const wxPageSetupDialogData* setup = ChosenPageSetup())
+        pPrinter->UsePaper(setup->GetPrintData());
     if (!pPrinter->hPrnDC) {
         ShowPrintFailure(OpenFailureText(pPrinter->nOpenState));
     } else {
@@ -88,8 +130,26 @@ void TMyWindow::CmPrint()
 
 void TMyWindow::CmPrinterSetup()
 {
-    // The choices made here are not used: printing always goes to the
-    // system's default printer.
-    wxPageSetupDialog dialog(this);
-    dialog.ShowModal();
+    // Printing always goes to the system's default printer; the paper and
+    // its orientation chosen here are kept for the rest of the session.
+    wxPageSetupDialogData setup = ChosenPageSetup() != nullptr ? *ChosenPageSetup() : wxPageSetupDialogData();
+    wxPageSetupDialog dialog(this, &setup);
+    if (dialog.ShowModal() == wxID_OK)
+        KeepPageSetup(dialog.GetPageSetupDialogData());
+}
+
+void TMyWindow::CmPrintPreview()
+{
+    wxPrintDialogData setup;
+    if (const wxPageSetupDialogData* chosen = ChosenPageSetup())
+        setup.SetPrintData(chosen->GetPrintData());
+    auto* preview = new MonthPreview(this, setup);
+    if (!preview->IsOk()) {
+        delete preview;
+        ShowPrintFailure(platform::SjisText("印刷プレビューを開けませんでした"));
+        return;
+    }
+    auto* frame = new wxPreviewFrame(preview, GetParent(), wxString::FromUTF8("印刷プレビュー"));
+    frame->Initialize();
+    frame->Show();
 }

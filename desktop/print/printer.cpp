@@ -168,6 +168,16 @@ void Printer::StartDocument(const char* name)
     bDocOpen = 1;
 }
 
+void Printer::UsePaper(const wxPrintData& setup)
+{
+    if (!hPrnDC)
+        return;
+    wxPrintData& data = hPrnDC->GetPrintDialogData().GetPrintData();
+    data.SetPaperId(setup.GetPaperId());
+    data.SetPaperSize(setup.GetPaperSize());
+    data.SetOrientation(setup.GetOrientation());
+}
+
 void Printer::SetPage(PageRoutine routine)
 {
     if (pPage)

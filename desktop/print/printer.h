@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include <wx/cmndata.h>
 #include <wx/dc.h>
 #include <wx/event.h>
 #include <wx/window.h>
@@ -42,6 +43,8 @@ public:
     void DeleteAll();
     // Starts the document under name (CP932), with the abort procedure installed.
     void StartDocument(const char* name);
+    // Prints on the paper and in the orientation of setup from now on.
+    void UsePaper(const wxPrintData& setup);
     // The drawing of the page, run on the printer page when it is ejected.
     void SetPage(PageRoutine routine);
     // Ejects the page: Escape(NEWFRAME). Its result: 1 printed, 0 cancelled,
