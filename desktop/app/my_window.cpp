@@ -39,6 +39,7 @@ const CommandEntry kCommands[] = {
     {commands::kPrint, &TMyWindow::CmPrint},
     {commands::kPrinterSetup, &TMyWindow::CmPrinterSetup},
     {commands::kPrintPreview, &TMyWindow::CmPrintPreview},
+    {commands::kPrintSpan, &TMyWindow::CmPrintSpan},
     {commands::kPdfSave, &TMyWindow::CmPdfSave},
     {commands::kIcsExport, &TMyWindow::CmIcsExport},
     {commands::kExit, &TMyWindow::CmExit},

@@ -37,6 +37,7 @@ public:
     void CmPrint();
     void CmPrinterSetup();
     void CmPrintPreview();
+    void CmPrintSpan();
     void CmPdfSave();
     // The iCalendar export of a span of years (app/my_window_ics.cpp).
     void CmIcsExport();

@@ -2,6 +2,7 @@
 // default printer, its preview on the screen, and the system's page set-up
 // dialog, whose choice the session keeps.
 #include <cstdio>
+#include <cstring>
 
 #include <wx/cmndata.h>
 #include <wx/gdicmn.h>
@@ -9,11 +10,13 @@
 #include <wx/prntbase.h>
 #include <wx/statusbr.h>
 
+#include "core/almanac/month_pages.h"
 #include "core/almanac/text_attr.h"
 #include "core/almanac/vesoma.h"
 #include "desktop/app/app_globals.h"
 #include "desktop/app/my_window.h"
 #include "desktop/app/page_setup.h"
+#include "desktop/dialogs/month_span_dialog.h"
 #include "desktop/platform/almanac_font.h"
 #include "desktop/platform/wx_draw_surface.h"
 #include "desktop/platform/wx_text.h"
@@ -52,15 +55,15 @@ wxFont PrintFont(const wxDC& page)
     return wxFont(wxFontInfo(platform::kPrintPointSize * scale).FaceName(platform::AlmanacFaceName()));
 }
 
-// The month of kc on the printer page, inside its margins.
-void DrawPrintedMonth(wxDC& page)
+// The month of table on the printer page, inside its margins.
+void DrawPrintedMonth(wxDC& page, Vesoma& table)
 {
     page.SetFont(PrintFont(page));
     platform::WxDrawSurface surface(page);
     int origin[2];
     GetPageOrigin(surface, origin);
     page.SetLogicalOrigin(origin[0], origin[1]);
-    kc.DarwCalender(surface);
+    table.DarwCalender(surface);
 }
 
 // The shown month's printed page as the preview draws it.
@@ -75,7 +78,7 @@ public:
     bool OnPrintPage(int) override
     {
         if (GetDC() != nullptr)
-            DrawPrintedMonth(*GetDC());
+            DrawPrintedMonth(*GetDC(), kc);
         return true;
     }
 };
@@ -100,32 +103,64 @@ private:
     TMyWindow* pWindow;
 };
 
-}  // namespace
-
-void TMyWindow::CmPrint()
+// What the status line says while the month {year, month} prints; with its
+// page number in a job of more than one page.
+wxString PrintingText(const char* name, const int* month, int page, int pages)
 {
-    char progress[80];
-    std::snprintf(progress, sizeof progress, platform::SjisText("%d年%d月の%s印刷中..."), ActDate[0],
-                  ActDate[1], szShortName);
+    char text[96];
+    std::snprintf(text, sizeof text, platform::SjisText("%d年%d月の%s印刷中..."), month[0], month[1], name);
+    if (pages > 1)
+        std::snprintf(text + std::strlen(text), sizeof text - std::strlen(text), " %d / %d", page, pages);
+    return platform::WxFromSjis(text);
+}
 
-    pPrinter = new Printer(this);
+// The months of span on the default printer, one page each; a span of one
+// month is the shown month, printed as the print command always has.
+void PrintMonths(TMyWindow& window, const MonthSpan& span)
+{
+    const int pages = CountMonths(span);
+    window.pPrinter = new Printer(&window);
+    Printer& printer = *window.pPrinter;
     if (const wxPageSetupDialogData* setup = ChosenPageSetup())
-        pPrinter->UsePaper(setup->GetPrintData());
-    if (!pPrinter->hPrnDC) {
-        ShowPrintFailure(OpenFailureText(pPrinter->nOpenState));
+        printer.UsePaper(setup->GetPrintData());
+    if (!printer.hPrnDC) {
+        ShowPrintFailure(OpenFailureText(printer.nOpenState));
     } else {
-        pPrinter->StartDocument(szShortName);
-        sb->SetStatusText(platform::WxFromSjis(progress));
-        pPrinter->SetPage(DrawPrintedMonth);
-        const int ejected = pPrinter->NewPage();
-        pPrinter->EndDocument();
+        printer.StartDocument(window.szShortName);
+        sb->SetStatusText(PrintingText(window.szShortName, span.first, 1, pages));
+        Vesoma table = kc;
+        printer.SetPages(pages, [&](wxDC& page, int number) {
+            if (pages > 1) {
+                int date[3] = {0, 0, 1};
+                MonthAfter(span.first, number - 1, date);
+                table.SetCalender(date);
+                sb->SetStatusText(PrintingText(window.szShortName, date, number, pages));
+            }
+            DrawPrintedMonth(page, table);
+        });
+        const int ejected = printer.NewPage();
+        printer.EndDocument();
         // A cancelled job ends quietly; only a printer that failed is reported.
         if (ejected < 0)
             ShowPrintFailure(OpenFailureText(platform::PrintDestination::Ready));
     }
-    delete pPrinter;
-    pPrinter = nullptr;
+    delete window.pPrinter;
+    window.pPrinter = nullptr;
     sb->SetStatusText(wxString());
+}
+
+}  // namespace
+
+void TMyWindow::CmPrint()
+{
+    PrintMonths(*this, {{ActDate[0], ActDate[1]}, {ActDate[0], ActDate[1]}});
+}
+
+void TMyWindow::CmPrintSpan()
+{
+    MonthSpanDialog dialog(this, "複数月の印刷", ActDate);
+    if (dialog.ShowModal() == 1)
+        PrintMonths(*this, dialog.Span());
 }
 
 void TMyWindow::CmPrinterSetup()

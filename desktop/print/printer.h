@@ -31,6 +31,8 @@ constexpr int STARTDOC = 10;
 class Printer {
 public:
     using PageRoutine = std::function<void(wxDC& page)>;
+    // Draws page `number` (from 1) of a job of several pages.
+    using PagesRoutine = std::function<void(wxDC& page, int number)>;
 
     // Opens the default printer (DeleteAll).
     explicit Printer(wxWindow* parent);
@@ -47,6 +49,8 @@ public:
     void UsePaper(const wxPrintData& setup);
     // The drawing of the page, run on the printer page when it is ejected.
     void SetPage(PageRoutine routine);
+    // The drawing of each of `count` pages, all ejected at once.
+    void SetPages(int count, PagesRoutine routine);
     // Ejects the page: Escape(NEWFRAME). Its result: 1 printed, 0 cancelled,
     // -1 no printer or the printer failed.
     int NewPage();

@@ -11,6 +11,7 @@ enum Id : int {
     kIcsExport = 50,
     kPrintPreview = 51,
     kPdfSave = 52,
+    kPrintSpan = 53,
     kExit = 63,
     // Keys of the accelerator table that no window answers.
     kUnhandledAltBack = 65,

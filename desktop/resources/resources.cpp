@@ -38,6 +38,7 @@ const PopupEntry kMenu[] = {
     {"ファイル(&F)",
      {{kPrint, "印刷(&P)..."},
       {kPrintPreview, "印刷プレビュー(&V)"},
+      {kPrintSpan, "複数月の印刷(&M)..."},
       {kPrinterSetup, "プリンタ設定..."},
       {kPdfSave, "PDF に保存(&D)..."},
       {0, nullptr},
@@ -76,6 +77,7 @@ struct HintEntry {
 const HintEntry kHints[] = {
     {kPrint, "印刷します"},
     {kPrintPreview, "印刷される月のページを画面で確かめます"},
+    {kPrintSpan, "続く何か月かを 1 か月 1 ページで印刷します"},
     {kPdfSave, "月の暦を 1 か月 1 ページの PDF ファイルに保存します"},
     {kIcsExport, "暦と予定をカレンダー用の iCalendar ファイルに書き出します"},
     {kVesomaAfter, "翌月の運勢暦を開きます"},
