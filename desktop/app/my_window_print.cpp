@@ -77,8 +77,12 @@ public:
     }
     bool OnPrintPage(int) override
     {
-        if (GetDC() != nullptr)
-            DrawPrintedMonth(*GetDC(), kc);
+        if (GetDC() == nullptr)
+            return true;
+        // The preview's page measures itself at the screen's resolution:
+        // one unit a screen pixel, as on paper, not a printer dot.
+        MapScreenSizeToPage();
+        DrawPrintedMonth(*GetDC(), kc);
         return true;
     }
 };
