@@ -1,11 +1,13 @@
 // Printing a run of months on the held PDF queue of a private print server:
-// one page each, in order, each titled with its own month.
+// one page each, in order, each titled with its own month, on the paper the
+// page set-up kept.
 #include <chrono>
 #include <cstdlib>
 #include <thread>
 
 #include <wx/spinctrl.h>
 
+#include "desktop/app/page_setup.h"
 #include "desktop/dialogs/month_span_dialog.h"
 #include "tests/core/event_files.h"
 #include "tests/support/app_fixture.h"
@@ -41,6 +43,9 @@ TEST_F(PrintSpan, ThreeMonthsOnThreePagesInOrder)
     ASSERT_NE(std::getenv("VESOMA_CUPS_DIR"), nullptr);
     const fs::path before = NewestJob();
     TMainFrame* frame = StartProgram();
+    wxPageSetupDialogData a5;  // as the page set-up keeps the user's choice
+    a5.GetPrintData().SetPaperId(wxPAPER_A5);
+    KeepPageSetup(a5);
     WhenModal<MonthSpanDialog>([](MonthSpanDialog& dialog) {
         dialog.pTo[1]->SetValue(7);
         dialog.CmOk();
@@ -53,7 +58,9 @@ TEST_F(PrintSpan, ThreeMonthsOnThreePagesInOrder)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     ASSERT_NE(job, before) << "no job reached the queue";
-    EXPECT_NE(Output("pdfinfo " + job.string()).find("Pages:           3\n"), std::string::npos);
+    const std::string info = Output("pdfinfo " + job.string());
+    EXPECT_NE(info.find("Pages:           3\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page size:       419.528 x 595.276 pts"), std::string::npos) << info;
     for (const auto& [page, title] : {std::pair{"1", "2001年 5月"}, {"2", "2001年 6月"}, {"3", "2001年 7月"}})
         EXPECT_NE(Output("pdftotext -f " + std::string(page) + " -l " + page + " -layout -enc UTF-8 " +
                          job.string() + " -")
