@@ -56,6 +56,10 @@ TEST_F(PrintPreviewTest, PreviewOfTheShownMonthOpensAndCloses)
     ASSERT_TRUE(preview != nullptr && preview->IsOk());
     EXPECT_EQ(preview->GetMaxPage(), 1);
     EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
+    // Its print button is the print command, which finds no print server.
+    preview->Print(true);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.LastText().find("印刷サービス"), std::string::npos) << messages.LastText();
     previews.front()->Close(true);
     PumpEvents();
     EXPECT_TRUE(OpenWindows<wxPreviewFrame>().empty());
@@ -81,10 +85,13 @@ TEST_F(PrintPreviewTest, PdfOfTheChosenMonthsOnTheKeptPaper)
     for (const auto& save : saves) {
         chosen = save.path;
         WhenModal<MonthSpanDialog>([&save](MonthSpanDialog& dialog) {
-            dialog.pTo[0]->SetValue(2001);
-            dialog.pTo[1]->SetValue(4);
-            dialog.CmOk();  // runs backwards: told, and the dialog stays
-            EXPECT_TRUE(dialog.IsModal());
+            // Backwards, and 26 months: told, and the dialog stays.
+            for (const int endYear : {2001, 2003}) {
+                dialog.pTo[0]->SetValue(endYear);
+                dialog.pTo[1]->SetValue(endYear == 2001 ? 4 : 6);
+                dialog.CmOk();
+                EXPECT_TRUE(dialog.IsModal());
+            }
             dialog.pTo[0]->SetValue(save.last[0]);
             dialog.pTo[1]->SetValue(save.last[1]);
             dialog.CmOk();
@@ -105,8 +112,8 @@ TEST_F(PrintPreviewTest, PdfOfTheChosenMonthsOnTheKeptPaper)
         EXPECT_NE(info.find("Pages:           " + std::string(pages) + "\n"), std::string::npos) << info;
         EXPECT_NE(info.find("Page size:       " + std::string(size)), std::string::npos) << info;
     }
-    // Two told of a backwards span, then the folder in the way, left as it was.
-    ASSERT_EQ(messages.shown.size(), 4u);
+    // Two bad spans each time, then the folder in the way, left as it was.
+    ASSERT_EQ(messages.shown.size(), 7u);
     EXPECT_EQ(messages.LastCaption(), "PDF に保存");
     EXPECT_EQ(messages.shown.back().icon, platform::MbIcon::Stop);
     EXPECT_TRUE(fs::is_directory(folder) && fs::is_empty(folder));
