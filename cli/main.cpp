@@ -12,6 +12,7 @@
 
 #include "cli/options.h"
 #include "core/almanac/day_view.h"
+#include "core/almanac/month_pages.h"
 #include "core/almanac/vesoma.h"
 #include "core/events/events.h"
 #include "core/fortune/fortune_file.h"
@@ -133,6 +134,15 @@ int PrintIcs(const CliOptions& options)
     return Finish();
 }
 
+int WritePdf(const CliOptions& options)
+{
+    const MonthSpan span{{options.firstYear, options.firstMonth}, {options.lastYear, options.lastMonth}};
+    if (WriteMonthsPdf(span, options.choices, platform::PaperSize{}, options.pdfFile.c_str()))
+        return 0;
+    std::fprintf(stderr, "vesoma-cal: cannot write the PDF file %s\n", options.pdfFile.c_str());
+    return 1;
+}
+
 void UseCurrentMonth(CliOptions& options)
 {
     std::time_t now = std::time(nullptr);
@@ -165,6 +175,8 @@ int main(int argc, char** argv)
         return PrintIcs(options);
     CStatus::TableType = options.table;
     kc.choices = options.choices;
+    if (!options.pdfFile.empty())
+        return WritePdf(options);
     const bool colour = UseColour(options.colour);
     if (options.tsv)
         PrintTsvHeader();

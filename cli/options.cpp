@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "core/almanac/month_pages.h"
 #include "core/calendar/date_arith.h"
 
 const char* const kCliUsage =
@@ -10,6 +11,7 @@ const char* const kCliUsage =
     "                  [--astronomy=standard|precise] [--holidays=table|law]\n"
     "                  [YEAR MONTH [YEAR2 MONTH2]]\n"
     "       vesoma-cal --ics YEAR [YEAR2] [--with=holidays,terms,rokuyo,events]\n"
+    "       vesoma-cal --pdf FILE YEAR MONTH [YEAR2 MONTH2]\n"
     "Prints the almanac of a month as the program's month table draws it (the\n"
     "current month without YEAR MONTH).\n"
     "  --table N  detail of each day's line: 0 dates, holidays, terms and events;\n"
@@ -33,6 +35,8 @@ const char* const kCliUsage =
     "          phone and web calendars; --with names the items that become events\n"
     "          (default: all four). DTSTAMP is the current time, or\n"
     "          SOURCE_DATE_EPOCH when it is set\n"
+    "  --pdf FILE  the months YEAR MONTH to YEAR2 MONTH2 (at most 25) as the\n"
+    "          program prints them, one A4 page each, into the PDF file FILE\n"
     "  --help  this text\n"
     "Years run from 1900 to 2100.\n";
 
@@ -139,6 +143,10 @@ std::string ParseCliOptions(const std::vector<std::string>& args, CliOptions& op
             const std::string problem = ReadKinds(arg.substr(7), options.icsKinds);
             if (!problem.empty())
                 return problem;
+        } else if (arg == "--pdf") {
+            if (i + 1 == args.size() || args[i + 1].empty())
+                return "--pdf takes the name of a PDF file";
+            options.pdfFile = args[++i];
         } else if (arg == "--tsv") {
             options.tsv = true;
         } else if (arg == "--table") {
@@ -188,6 +196,8 @@ std::string ParseCliOptions(const std::vector<std::string>& args, CliOptions& op
         return "--with belongs to --ics";
     if (options.ics && day)
         return "--ics and --day cannot be combined";
+    if (!options.pdfFile.empty() && (options.ics || day || options.tsv || numbers.empty()))
+        return "--pdf takes YEAR MONTH [YEAR2 MONTH2] and no --ics, --day or --tsv";
     if (options.ics)
         return ReadIcsYears(numbers, options);
     if (day)
@@ -207,7 +217,11 @@ std::string ParseCliOptions(const std::vector<std::string>& args, CliOptions& op
         if (!problem.empty())
             return problem;
     }
-    if (options.lastYear * 12 + options.lastMonth < options.firstYear * 12 + options.firstMonth)
+    const int months =
+        CountMonths({{options.firstYear, options.firstMonth}, {options.lastYear, options.lastMonth}});
+    if (months < 1)
         return "the range runs backwards";
+    if (!options.pdfFile.empty() && months > kMaxSpanPages)
+        return "--pdf writes at most " + std::to_string(kMaxSpanPages) + " months";
     return "";
 }

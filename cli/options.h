@@ -23,6 +23,7 @@ struct CliOptions {
     AlmanacChoices choices;  // --astronomy, --holidays
     bool ics = false;        // --ics: the years firstYear to lastYear as an iCalendar file
     IcsKinds icsKinds;       // --with
+    std::string pdfFile;     // --pdf: the months firstYear firstMonth to lastYear lastMonth as this PDF file
 };
 
 // Reads args (without the program name). Returns an empty string on success,

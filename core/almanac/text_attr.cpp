@@ -31,3 +31,10 @@ int GetPrinterRaito(const platform::DrawSurface& surface)
 {
     return surface.GetDpiX() / 10;
 }
+
+void GetPageOrigin(const platform::DrawSurface& page, int* origin)
+{
+    const int r = GetPrinterRaito(page);
+    origin[0] = -4 * r;
+    origin[1] = -6 * r;
+}

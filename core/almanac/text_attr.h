@@ -39,3 +39,7 @@ public:
 
 // One tenth of an inch in device dots.
 int GetPrinterRaito(const platform::DrawSurface& surface);
+
+// The window origin of the printed page: (-4r, -6r) with r = GetPrinterRaito,
+// a margin of 0.4 inch at the left and 0.6 inch at the top.
+void GetPageOrigin(const platform::DrawSurface& page, int* origin);

@@ -18,9 +18,9 @@
 namespace {
 
 // The tool bar left to right; 0 is a separator.
-const int kToolBar[] = {commands::kVesomaCreate, 0, commands::kVesomaDate,  commands::kVesomaBefore,
-                        commands::kVesomaAfter,  0, commands::kVesomaRokyo, 0,
-                        commands::kPrint};
+const int kToolBar[] = {
+    commands::kVesomaCreate, 0, commands::kVesomaDate, commands::kVesomaBefore, commands::kVesomaAfter, 0,
+    commands::kVesomaRokyo,  0, commands::kPrint,      commands::kPrintPreview};
 
 wxFont ToolBarFont()
 {

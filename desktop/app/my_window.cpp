@@ -38,6 +38,9 @@ struct CommandEntry {
 const CommandEntry kCommands[] = {
     {commands::kPrint, &TMyWindow::CmPrint},
     {commands::kPrinterSetup, &TMyWindow::CmPrinterSetup},
+    {commands::kPrintPreview, &TMyWindow::CmPrintPreview},
+    {commands::kPrintSpan, &TMyWindow::CmPrintSpan},
+    {commands::kPdfSave, &TMyWindow::CmPdfSave},
     {commands::kIcsExport, &TMyWindow::CmIcsExport},
     {commands::kExit, &TMyWindow::CmExit},
     {commands::kVesomaAfter, &TMyWindow::CmVesomaAfter},

@@ -36,6 +36,9 @@ public:
     // print-setup dialog (app/my_window_print.cpp).
     void CmPrint();
     void CmPrinterSetup();
+    void CmPrintPreview();
+    void CmPrintSpan();
+    void CmPdfSave();
     // The iCalendar export of a span of years (app/my_window_ics.cpp).
     void CmIcsExport();
     void CmVesomaAfter();

@@ -3,15 +3,14 @@
 #include <wx/dcscreen.h>
 #include <wx/fontenum.h>
 
+#include "platform/almanac_face.h"
+
 namespace platform {
 
 wxString AlmanacFaceName()
 {
     static const wxString face = [] {
-        static const char* const candidates[] = {
-            "IPAGothic", "VL Gothic", "Noto Sans Mono CJK JP", "TakaoGothic", "MS Gothic",
-        };
-        for (const char* name : candidates) {
+        for (const char* name : kAlmanacFaces) {
             if (wxFontEnumerator::IsValidFacename(name))
                 return wxString(name);
         }

@@ -7,8 +7,8 @@
 
 namespace platform {
 
-// The first installed face of a short list of monospace CJK fonts; the
-// toolkit's own monospace face when none is installed.
+// The first installed face of the almanac's faces (platform/almanac_face.h);
+// the toolkit's own monospace face when none is installed.
 wxString AlmanacFaceName();
 
 // The screen font of the almanac windows: an em of 16 pixels, so that a

@@ -9,7 +9,6 @@
 #include <wx/modalhook.h>
 #include <wx/print.h>
 
-#include "core/almanac/text_attr.h"
 #include "desktop/platform/wx_text.h"
 
 // The toolkit's own calls for what wx does not offer: cancelling a running
@@ -19,21 +18,26 @@ extern "C" void gtk_print_operation_set_job_name(GtkPrintOperation* operation, c
 
 int Printer::bAborted = 0;
 
-// The one page of a job: runs the page routine unless the job was cancelled.
+// The pages of a job: runs the page routine unless the job was cancelled.
 class PrinterPage : public wxPrintout {
 public:
     explicit PrinterPage(Printer& printer) : job(printer) {}
 
     void SetDocumentName(const wxString& name) { szName = name; }
-    void SetRoutine(Printer::PageRoutine routine) { drawPage = std::move(routine); }
+    void SetRoutine(int count, Printer::PagesRoutine routine)
+    {
+        nPages = count;
+        drawPage = std::move(routine);
+    }
 
     wxString GetTitle() const override { return szName; }
-    bool HasPage(int page) override { return page == 1; }
+    bool HasPage(int page) override { return page >= 1 && page <= nPages; }
     void GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) override
     {
-        *minPage = *maxPage = *pageFrom = *pageTo = 1;
+        *minPage = *pageFrom = 1;
+        *maxPage = *pageTo = nPages;
     }
-    bool OnPrintPage(int) override
+    bool OnPrintPage(int number) override
     {
         // Input that waits for the abort procedure is delivered before the
         // page is drawn: an Escape typed meanwhile cancels the job before any
@@ -44,7 +48,7 @@ public:
             return true;
         // The toolkit calls this from C code, which nothing may be thrown through.
         try {
-            drawPage(*dc);
+            drawPage(*dc, number);
         } catch (...) {
             bFailed = true;
             job.CancelRunningJob();
@@ -58,7 +62,8 @@ public:
 private:
     Printer& job;
     wxString szName;
-    Printer::PageRoutine drawPage;
+    int nPages = 1;
+    Printer::PagesRoutine drawPage;
 };
 
 // Watches every event the toolkit dispatches while a job is open; the
@@ -169,10 +174,25 @@ void Printer::StartDocument(const char* name)
     bDocOpen = 1;
 }
 
+void Printer::UsePaper(const wxPrintData& setup)
+{
+    if (!hPrnDC)
+        return;
+    wxPrintData& data = hPrnDC->GetPrintDialogData().GetPrintData();
+    data.SetPaperId(setup.GetPaperId());
+    data.SetPaperSize(setup.GetPaperSize());
+    data.SetOrientation(setup.GetOrientation());
+}
+
 void Printer::SetPage(PageRoutine routine)
 {
+    SetPages(1, [routine](wxDC& page, int) { routine(page); });
+}
+
+void Printer::SetPages(int count, PagesRoutine routine)
+{
     if (pPage)
-        pPage->SetRoutine(std::move(routine));
+        pPage->SetRoutine(count, std::move(routine));
 }
 
 int Printer::NewPage()
@@ -245,11 +265,4 @@ int Printer::AbortProc(wxEvent& event)
     if (IsUserInput(event))
         return wxEventFilter::Event_Ignore;
     return wxEventFilter::Event_Skip;
-}
-
-void GetPageOrigin(const platform::DrawSurface& page, int* origin)
-{
-    const int r = GetPrinterRaito(page);
-    origin[0] = -4 * r;
-    origin[1] = -6 * r;
 }

@@ -11,12 +11,12 @@
 #include <memory>
 #include <string>
 
+#include <wx/cmndata.h>
 #include <wx/dc.h>
 #include <wx/event.h>
 #include <wx/window.h>
 
 #include "desktop/platform/print_server.h"
-#include "platform/draw_surface.h"
 
 class wxPrinter;
 class PrinterPage;
@@ -31,6 +31,8 @@ constexpr int STARTDOC = 10;
 class Printer {
 public:
     using PageRoutine = std::function<void(wxDC& page)>;
+    // Draws page `number` (from 1) of a job of several pages.
+    using PagesRoutine = std::function<void(wxDC& page, int number)>;
 
     // Opens the default printer (DeleteAll).
     explicit Printer(wxWindow* parent);
@@ -43,8 +45,12 @@ public:
     void DeleteAll();
     // Starts the document under name (CP932), with the abort procedure installed.
     void StartDocument(const char* name);
+    // Prints on the paper and in the orientation of setup from now on.
+    void UsePaper(const wxPrintData& setup);
     // The drawing of the page, run on the printer page when it is ejected.
     void SetPage(PageRoutine routine);
+    // The drawing of each of `count` pages, all ejected at once.
+    void SetPages(int count, PagesRoutine routine);
     // Ejects the page: Escape(NEWFRAME). Its result: 1 printed, 0 cancelled,
     // -1 no printer or the printer failed.
     int NewPage();
@@ -81,7 +87,3 @@ private:
 
     int RunJob();
 };
-
-// The window origin of the printed page: (-4r, -6r) with r = GetPrinterRaito,
-// a margin of 0.4 inch at the left and 0.6 inch at the top.
-void GetPageOrigin(const platform::DrawSurface& page, int* origin);

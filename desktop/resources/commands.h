@@ -9,6 +9,9 @@ enum Id : int {
     kPrint = 48,
     kPrinterSetup = 49,
     kIcsExport = 50,
+    kPrintPreview = 51,
+    kPdfSave = 52,
+    kPrintSpan = 53,
     kExit = 63,
     // Keys of the accelerator table that no window answers.
     kUnhandledAltBack = 65,

@@ -37,7 +37,10 @@ using namespace commands;
 const PopupEntry kMenu[] = {
     {"ファイル(&F)",
      {{kPrint, "印刷(&P)..."},
+      {kPrintPreview, "印刷プレビュー(&V)"},
+      {kPrintSpan, "複数月の印刷(&M)..."},
       {kPrinterSetup, "プリンタ設定..."},
+      {kPdfSave, "PDF に保存(&D)..."},
       {0, nullptr},
       {kIcsExport, "iCalendar 形式で書き出し(&I)..."},
       {0, nullptr},
@@ -73,6 +76,9 @@ struct HintEntry {
 // The status hints of the string table, by command.
 const HintEntry kHints[] = {
     {kPrint, "印刷します"},
+    {kPrintPreview, "印刷される月のページを画面で確かめます"},
+    {kPrintSpan, "続く何か月かを 1 か月 1 ページで印刷します"},
+    {kPdfSave, "月の暦を 1 か月 1 ページの PDF ファイルに保存します"},
     {kIcsExport, "暦と予定をカレンダー用の iCalendar ファイルに書き出します"},
     {kVesomaAfter, "翌月の運勢暦を開きます"},
     {kVesomaBefore, "前月の運勢暦を開きます"},
