@@ -20,6 +20,7 @@ enum Id : int {
     kVesomaDate = 515,
     kVesomaRokyo = 516,
     kVesomaCreate = 517,
+    kToday = 518,
     kInitSetup = 769,
     kEventList = 776,
     kEventEdit = 777,
