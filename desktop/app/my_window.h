@@ -40,6 +40,16 @@ public:
     void CmIcsExport();
     void CmVesomaAfter();
     void CmVesomaBefore();
+    // "今日": today's month with today selected (app/my_window_keys.cpp).
+    void CmToday();
+    // Shows the month of date {year, month, day}; with select the day's line
+    // carries the band and is scrolled into sight. A month before January
+    // 1900 or after December 2100 changes nothing and the status line says
+    // why; false then.
+    bool ShowDate(const int* date, bool select);
+    // Moves the band by delta days, into the next or previous month at the
+    // ends; without a band the first move selects ActDate's day.
+    void MoveDay(int delta);
     // The date dialog, the six-day-cycle window, the day window and the
     // today's-events window (app/my_window_views.cpp).
     void CmVesomaDate();
@@ -88,6 +98,7 @@ private:
     void EvLButtonDown(wxMouseEvent& event);
     void EvLButtonDblclk(wxMouseEvent& event);
     void EvClose(wxCloseEvent& event);
+    void EvKeyDown(wxKeyEvent& event);
     void EnableCommand(wxUpdateUIEvent& event);
 
     void GetInitInfo();
@@ -99,4 +110,11 @@ private:
     void MeasureCell(wxDC& dc);
     void SetScrollRanges();
     void DrawSelectBand(wxDC& dc);
+    // The frame around today's day number, in the window only.
+    void DrawTodayMarker(wxDC& dc);
+    void StepMonth(int delta, bool select);
+    // Scrolls as little as needed to show grid line.
+    void ScrollToLine(int line);
+    // An open day window shows ActDate's day.
+    void FollowDay();
 };
