@@ -2,8 +2,10 @@
 
 #include <wx/display.h>
 
+#include "core/almanac/vesoma.h"
 #include "core/settings/status.h"
 #include "core/settings/window_place.h"
+#include "desktop/app/app_globals.h"
 #include "desktop/app/my_window.h"
 
 namespace {
@@ -28,6 +30,9 @@ void RestorePlace(TMyWindow& window)
     FromWx(wxDisplay(frame).GetClientArea(), screen);
     ClampIntoScreen(place.rect, screen);
     frame->SetSize(place.rect[0], place.rect[1], place.rect[2], place.rect[3]);
+    // The views draw from the month table, which the month window's first
+    // paint has not built yet.
+    kc.SetCalender(ActDate);
     if (place.bDayWindow && !CStatus::bChildCreate)
         window.CmVesomaCreate();
     if (place.bRokyoWindow && !CStatus::bRokyoCreate)

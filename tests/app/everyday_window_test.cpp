@@ -180,12 +180,13 @@ TEST_F(EverydayTest, ThePlaceAndTheOpenViewsComeBackInsideTheScreen)
     const wxRect first = frame->GetRect();
     frame->SetSize(100, 120, 700, 500);
     SendCommand(frame, commands::kVesomaRokyo);
+    SendCommand(frame, commands::kVesomaCreate);
     frame->Close();
     wxTheApp->ProcessIdle();
     ASSERT_FALSE(frame);
     frame = StartProgram();
     EXPECT_EQ(frame->GetRect(), wxRect(100, 120, 700, 500));
-    EXPECT_EQ((std::vector<int>{CStatus::bRokyoCreate, CStatus::bChildCreate}), (std::vector<int>{1, 0}));
+    EXPECT_EQ((std::vector<int>{CStatus::bRokyoCreate, CStatus::bChildCreate}), (std::vector<int>{1, 1}));
     frame->Destroy();
     const wxRect area = wxDisplay(0u).GetClientArea();
     for (const auto& [place, rect] :
