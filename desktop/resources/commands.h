@@ -21,6 +21,8 @@ enum Id : int {
     kVesomaRokyo = 516,
     kVesomaCreate = 517,
     kToday = 518,
+    kNextDay = 519,
+    kPreviousDay = 520,
     kInitSetup = 769,
     kEventList = 776,
     kEventEdit = 777,
