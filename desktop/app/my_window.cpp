@@ -43,6 +43,8 @@ const CommandEntry kCommands[] = {
     {commands::kVesomaAfter, &TMyWindow::CmVesomaAfter},
     {commands::kVesomaBefore, &TMyWindow::CmVesomaBefore},
     {commands::kToday, &TMyWindow::CmToday},
+    {commands::kNextDay, &TMyWindow::CmNextDay},
+    {commands::kPreviousDay, &TMyWindow::CmPreviousDay},
     {commands::kVesomaDate, &TMyWindow::CmVesomaDate},
     {commands::kVesomaRokyo, &TMyWindow::CmVesomaRokyo},
     {commands::kVesomaCreate, &TMyWindow::CmVesomaCreate},

@@ -47,9 +47,10 @@ public:
     // 1900 or after December 2100 changes nothing and the status line says
     // why; false then.
     bool ShowDate(const int* date, bool select);
-    // Moves the band by delta days, into the next or previous month at the
-    // ends; without a band the first move selects ActDate's day.
-    void MoveDay(int delta);
+    // Move the band by a day, into the next or previous month at the ends;
+    // without a band the first move selects ActDate's day.
+    void CmNextDay();
+    void CmPreviousDay();
     // The date dialog, the six-day-cycle window, the day window and the
     // today's-events window (app/my_window_views.cpp).
     void CmVesomaDate();
@@ -113,6 +114,7 @@ private:
     // The frame around today's day number, in the window only.
     void DrawTodayMarker(wxDC& dc);
     void StepMonth(int delta, bool select);
+    void MoveDay(int delta);
     // Scrolls as little as needed to show grid line.
     void ScrollToLine(int line);
     // An open day window shows ActDate's day.

@@ -60,6 +60,16 @@ void TMyWindow::MoveDay(int delta)
     ShowDate(date, true);
 }
 
+void TMyWindow::CmNextDay()
+{
+    MoveDay(+1);
+}
+
+void TMyWindow::CmPreviousDay()
+{
+    MoveDay(-1);
+}
+
 void TMyWindow::CmToday()
 {
     int today[3];

@@ -118,6 +118,7 @@ TEST_F(EverydayTest, KeysAndCommandsMoveWithinTheAlmanacsYears)
         {0, commands::kVesomaBefore, {1900, 1, 1, 2}, kBefore},
         {0, commands::kToday, {2001, 5, 20, 21}, ""},
         {WXK_DOWN, 0, {2001, 5, 21, 22}, ""},
+        {0, commands::kPreviousDay, {2001, 5, 20, 21}, ""},
     };
     TMainFrame* frame = StartProgram();
     TMyWindow* window = frame->Client();
