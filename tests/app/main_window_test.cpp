@@ -29,9 +29,7 @@ TEST_F(StartUpTest, WithoutProfileShowsTodayUnderTheCaptionOfTheStringTableAndWr
     PumpEvents();
     frame->Close(true);
     PumpEvents();
-    const std::filesystem::directory_iterator files(workDir);
-    ASSERT_EQ(std::distance(begin(files), end(files)), 1);
-    EXPECT_EQ(std::filesystem::directory_iterator(workDir)->path().extension(), ".ini");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(workDir), {}), 1);  // the profile
 }
 
 TEST_F(StartUpTest, TodaysEventsAreMarkedOnlyWhenTheSettingAsks)
