@@ -120,13 +120,16 @@ Events::~Events()
 
 int Events::AskSaveAtExit()
 {
-    bExitAsked = 1;
     if (bModify != 1)
-        return 1;
-    if (platform::ShowMessageBox(ExitQuestion(), ExitCaption(), platform::MbButtons::YesNo,
-                                 platform::MbIcon::Question) != platform::MbResult::Yes)
-        return 1;
-    return SaveEvent(szFile);
+        return bExitAsked = 1;
+    // Cancel (also Escape and the box's close box) keeps the program and the
+    // changes; the store asks again when the program really ends.
+    const platform::MbResult answer = platform::ShowMessageBox(
+        ExitQuestion(), ExitCaption(), platform::MbButtons::YesNoCancel, platform::MbIcon::Question);
+    if (answer == platform::MbResult::Cancel)
+        return 0;
+    bExitAsked = 1;
+    return answer == platform::MbResult::Yes ? SaveEvent(szFile) : 1;
 }
 
 int Events::FileLength(int file)

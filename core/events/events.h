@@ -147,8 +147,9 @@ public:
     int CheckEvent(int* day, char* out);
 
     // The question at the end of the run: with unsaved changes asks whether
-    // to save and saves on Yes. Call it while message boxes can still be
-    // shown. Returns 0 when a chosen save failed, else 1.
+    // to save (Yes, No or Cancel) and saves on Yes. Call it while message
+    // boxes can still be shown. Returns 0 when the program must stay open (the
+    // user cancelled, or a chosen save failed), else 1.
     int AskSaveAtExit();
 
     // The largest event file read: a million lines of generous length, and

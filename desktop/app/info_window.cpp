@@ -31,7 +31,7 @@ TInfoWindow::TInfoWindow(wxWindow* parent, const char* title)
     Create(parent, wxID_ANY, platform::WxFromSjis(title), ToWx(layout.window).GetPosition(),
            ToWx(layout.window).GetSize(), wxBORDER_RAISED | wxFRAME_NO_TASKBAR | wxFRAME_FLOAT_ON_PARENT,
            "VESOMA:Event");
-    SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    SetBackgroundColour(*wxWHITE);  // the almanac's colours are for white paper
     SetFont(platform::AlmanacScreenFont());
     // Keeps the frame from stretching its only child, the button, over itself.
     SetAutoLayout(true);

@@ -1,8 +1,5 @@
 #include "desktop/app/main_frame.h"
 
-#include <algorithm>
-
-#include <wx/display.h>
 #include <wx/menu.h>
 #include <wx/settings.h>
 #include <wx/statusbr.h>
@@ -10,6 +7,7 @@
 
 #include "desktop/app/app_globals.h"
 #include "desktop/app/my_window.h"
+#include "desktop/app/remembered_place.h"
 #include "desktop/platform/wx_text.h"
 #include "desktop/resources/commands.h"
 #include "desktop/resources/resources.h"
@@ -18,9 +16,17 @@
 namespace {
 
 // The tool bar left to right; 0 is a separator.
-const int kToolBar[] = {
-    commands::kVesomaCreate, 0, commands::kVesomaDate, commands::kVesomaBefore, commands::kVesomaAfter, 0,
-    commands::kVesomaRokyo,  0, commands::kPrint,      commands::kPrintPreview};
+const int kToolBar[] = {commands::kVesomaCreate,
+                        0,
+                        commands::kVesomaDate,
+                        commands::kVesomaBefore,
+                        commands::kVesomaAfter,
+                        commands::kToday,
+                        0,
+                        commands::kVesomaRokyo,
+                        0,
+                        commands::kPrint,
+                        commands::kPrintPreview};
 
 wxFont ToolBarFont()
 {
@@ -49,11 +55,13 @@ TMainFrame* TMainFrame::Open()
 {
     auto* frame = new TMainFrame();
     frame->Show();
-    // The menu bar knows its height only once it is on the screen.
-    const int menuHeight = frame->GetMenuBar()->GetSize().y;
-    const TMyWindow* client = frame->pClient;
-    frame->SetSize(SizeFor(wxSize(client->nCharWidth, client->nCharHeight), menuHeight, wxGetDisplaySize()));
-    frame->pClient->EvCreate();
+    // The menu bar, tool bar and status line know their heights only once
+    // they are on the screen.
+    TMyWindow* client = frame->pClient;
+    frame->SetClientSize(ClientSizeFor(wxSize(client->nCharWidth, client->nCharHeight)));
+    client->EvCreate();
+    RestorePlace(*client);
+    client->SetFocus();
     return frame;
 }
 
@@ -74,14 +82,15 @@ void TMainFrame::BuildToolBar()
             toolBar->AddSeparator();
             continue;
         }
-        // The long help is what the status line shows while the pointer is on the button.
+        // The long help is what the status line shows while the pointer is on
+        // the button; the short help its tooltip.
         toolBar->AddTool(id, wxString(), resources::GetToolBitmap(id), wxNullBitmap, wxITEM_NORMAL,
-                         wxString(), resources::HintText(id));
+                         resources::HintText(id), resources::HintText(id));
     }
     toolBar->Realize();
 }
 
-wxSize TMainFrame::SizeFor(const wxSize& cell, int menuHeight, const wxSize& screen)
+wxSize TMainFrame::ClientSizeFor(const wxSize& cell)
 {
-    return wxSize(std::min(81 * cell.x, screen.x), std::min(menuHeight + 38 * cell.y, screen.y));
+    return wxSize(81 * cell.x, (TMyWindow::kHeaderLines + 31) * cell.y);
 }

@@ -16,9 +16,9 @@ public:
 
     TMyWindow* Client() const { return pClient; }
 
-    // The frame size for a character cell: 81 cells wide and the menu bar plus
-    // 38 lines high, but never larger than the screen.
-    static wxSize SizeFor(const wxSize& cell, int menuHeight, const wxSize& screen);
+    // The month window's size for a character cell: 81 cells wide, and high
+    // enough for the title and every day of the longest month.
+    static wxSize ClientSizeFor(const wxSize& cell);
 
 private:
     TMyWindow* pClient = nullptr;

@@ -6,16 +6,16 @@
 #include <wx/dcclient.h>
 #include <wx/dcscreen.h>
 #include <wx/graphics.h>
-#include <wx/settings.h>
+#include <wx/statusbr.h>
 #include <wx/toplevel.h>
 
 #include "core/almanac/vesoma.h"
 #include "core/calendar/astronomy.h"
 #include "core/calendar/date_arith.h"
-#include "core/calendar/date_steps.h"
 #include "core/events/events.h"
 #include "core/settings/status.h"
 #include "desktop/app/app_globals.h"
+#include "desktop/app/remembered_place.h"
 #include "desktop/app/screen_cell.h"
 #include "desktop/dialogs/init_set_dialog.h"
 #include "desktop/platform/almanac_font.h"
@@ -45,6 +45,9 @@ const CommandEntry kCommands[] = {
     {commands::kExit, &TMyWindow::CmExit},
     {commands::kVesomaAfter, &TMyWindow::CmVesomaAfter},
     {commands::kVesomaBefore, &TMyWindow::CmVesomaBefore},
+    {commands::kToday, &TMyWindow::CmToday},
+    {commands::kNextDay, &TMyWindow::CmNextDay},
+    {commands::kPreviousDay, &TMyWindow::CmPreviousDay},
     {commands::kVesomaDate, &TMyWindow::CmVesomaDate},
     {commands::kVesomaRokyo, &TMyWindow::CmVesomaRokyo},
     {commands::kVesomaCreate, &TMyWindow::CmVesomaCreate},
@@ -75,7 +78,8 @@ TMyWindow::TMyWindow(wxWindow* frame)
     : wxScrolledWindow(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                        wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE, "vesoma:MAIN")
 {
-    SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    // The almanac's colours are chosen for white paper, whatever the desktop's theme.
+    SetBackgroundColour(*wxWHITE);
     SetFont(platform::AlmanacScreenFont());
     wxScreenDC screen;
     MeasureCell(screen);
@@ -84,6 +88,7 @@ TMyWindow::TMyWindow(wxWindow* frame)
     Bind(wxEVT_PAINT, &TMyWindow::Paint, this);
     Bind(wxEVT_LEFT_DOWN, &TMyWindow::EvLButtonDown, this);
     Bind(wxEVT_LEFT_DCLICK, &TMyWindow::EvLButtonDblclk, this);
+    Bind(wxEVT_KEY_DOWN, &TMyWindow::EvKeyDown, this);
 }
 
 void TMyWindow::EvCreate()
@@ -158,6 +163,7 @@ void TMyWindow::PaintMonth(wxDC& dc)
 
     platform::WxDrawSurface surface(dc, &textImages);
     kc.DarwCalender(surface);
+    DrawTodayMarker(dc);
     if (bSelect)
         DrawSelectBand(dc);
 }
@@ -213,6 +219,11 @@ void TMyWindow::EvLButtonDown(wxMouseEvent& event)
     if (!IsDayLine(line))
         return;
     CellSet(line);
+    FollowDay();
+}
+
+void TMyWindow::FollowDay()
+{
     if (CStatus::bChildCreate && pDayWindow != nullptr) {
         kc.SetDate(ActDate);
         pDayWindow->Refresh();
@@ -238,14 +249,12 @@ void TMyWindow::InvalidateAll()
 
 void TMyWindow::CmVesomaAfter()
 {
-    StepDate(ActDate, kMonthField, +1);
-    InvalidateAll();
+    StepMonth(+1, false);
 }
 
 void TMyWindow::CmVesomaBefore()
 {
-    StepDate(ActDate, kMonthField, -1);
-    InvalidateAll();
+    StepMonth(-1, false);
 }
 
 void TMyWindow::CmInitSetup()
@@ -266,7 +275,8 @@ void TMyWindow::CmInitSetup()
 
 void TMyWindow::CmEventSave()
 {
-    Evs.SaveEvent(szEventFile);
+    const bool saved = Evs.SaveEvent(szEventFile) == 1;
+    sb->SetStatusText(wxString::FromUTF8(saved ? "保存しました" : "保存できませんでした"));
 }
 
 void TMyWindow::CmHelp()
@@ -294,15 +304,16 @@ void TMyWindow::CmExit()
 
 void TMyWindow::EvClose(wxCloseEvent& event)
 {
-    if (bHelpShown || bUsingHelp)
-        resources::QuitHelp();
     // Asked here, not when the store is torn down, so the box can still be shown.
-    // When the user wanted the events saved and the save failed, the program
-    // stays open rather than losing them.
+    // When the user cancelled, or wanted the events saved and the save
+    // failed, the program stays open rather than losing them.
     if (Evs.AskSaveAtExit() == 0 && event.CanVeto()) {
         event.Veto();
         return;
     }
+    if (bHelpShown || bUsingHelp)
+        resources::QuitHelp();
+    RememberPlace(*this);
     event.Skip();
 }
 

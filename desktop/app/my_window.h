@@ -43,6 +43,17 @@ public:
     void CmIcsExport();
     void CmVesomaAfter();
     void CmVesomaBefore();
+    // "今日": today's month with today selected (app/my_window_keys.cpp).
+    void CmToday();
+    // Shows the month of date {year, month, day}; with select the day's line
+    // carries the band and is scrolled into sight. A month before January
+    // 1900 or after December 2100 changes nothing and the status line says
+    // why; false then.
+    bool ShowDate(const int* date, bool select);
+    // Move the band by a day, into the next or previous month at the ends;
+    // without a band the first move selects ActDate's day.
+    void CmNextDay();
+    void CmPreviousDay();
     // The date dialog, the six-day-cycle window, the day window and the
     // today's-events window (app/my_window_views.cpp).
     void CmVesomaDate();
@@ -91,6 +102,7 @@ private:
     void EvLButtonDown(wxMouseEvent& event);
     void EvLButtonDblclk(wxMouseEvent& event);
     void EvClose(wxCloseEvent& event);
+    void EvKeyDown(wxKeyEvent& event);
     void EnableCommand(wxUpdateUIEvent& event);
 
     void GetInitInfo();
@@ -102,4 +114,12 @@ private:
     void MeasureCell(wxDC& dc);
     void SetScrollRanges();
     void DrawSelectBand(wxDC& dc);
+    // The frame around today's day number, in the window only.
+    void DrawTodayMarker(wxDC& dc);
+    void StepMonth(int delta, bool select);
+    void MoveDay(int delta);
+    // Scrolls as little as needed to show grid line.
+    void ScrollToLine(int line);
+    // An open day window shows ActDate's day.
+    void FollowDay();
 };

@@ -1,7 +1,6 @@
 #include "desktop/app/rokyo_window.h"
 
 #include <wx/dcclient.h>
-#include <wx/settings.h>
 
 #include "core/almanac/rokyo_view.h"
 #include "core/almanac/vesoma.h"
@@ -23,7 +22,7 @@ TRokyoWindow::TRokyoWindow(wxWindow* parent, const char* caption)
     // last rules may lie just outside the client area.
     Create(parent, wxID_ANY, platform::WxFromSjis(caption), wxPoint(100, 100), wxSize(nWidth, nHeight),
            (wxDEFAULT_FRAME_STYLE & ~wxMAXIMIZE_BOX) | wxFRAME_FLOAT_ON_PARENT);
-    SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    SetBackgroundColour(*wxWHITE);  // the almanac's colours are for white paper
     SetFont(platform::AlmanacScreenFont());
     SetIcon(resources::GetIcon("4100"));
     Bind(wxEVT_PAINT, &TRokyoWindow::EvPaint, this);

@@ -1,7 +1,8 @@
 #include "desktop/app/vesoma_window.h"
 
+#include <algorithm>
+
 #include <wx/dcclient.h>
-#include <wx/settings.h>
 
 #include "core/almanac/day_view.h"
 #include "core/almanac/vesoma.h"
@@ -31,7 +32,7 @@ TVesomaWindow::TVesomaWindow(wxWindow* parent, const char* title)
     SetIcon(resources::GetIcon("reki"));
     pCanvas = new wxScrolledCanvas(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                    wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE);
-    pCanvas->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    pCanvas->SetBackgroundColour(*wxWHITE);  // the almanac's colours are for white paper
     pCanvas->SetFont(platform::AlmanacScreenFont());
     pCanvas->SetScrollbars(kUnitX, kUnitY, 60, 32);
     pCanvas->Bind(wxEVT_PAINT, &TVesomaWindow::EvPaint, this);
@@ -60,6 +61,10 @@ void TVesomaWindow::EvMove(wxMoveEvent& event)
 
 void TVesomaWindow::Refresh(bool eraseBackground, const wxRect* rect)
 {
+    // Another day is read from its top.
+    const DayEntry& day = ShownDay(kc);
+    if (pCanvas != nullptr && shownDay != std::array<int, 3>{day.nYear, day.nMonth, day.nDay})
+        pCanvas->Scroll(0, 0);
     wxFrame::Refresh(eraseBackground, rect);
     if (pCanvas != nullptr)
         pCanvas->Refresh(eraseBackground);
@@ -70,11 +75,16 @@ void TVesomaWindow::Paint(wxDC& dc)
     dc.SetFont(pCanvas->GetFont());
     platform::WxDrawSurface surface(dc);
     const bool withFortune = CStatus::bUmsLoad && CStatus::UnseiDisp > 0;
-    const DayViewExtent extent = DrawVesomaDay(surface, ShownDay(kc), Evs, withFortune ? &ums : nullptr);
+    const DayEntry& day = ShownDay(kc);
+    shownDay = {day.nYear, day.nMonth, day.nDay};
+    dc.ResetBoundingBox();
+    const DayViewExtent extent = DrawVesomaDay(surface, day, Evs, withFortune ? &ums : nullptr);
 
-    // The scroll range covers the drawn text and three lines below it.
+    // The scroll range covers everything drawn (the events begin eight
+    // columns in, so they can reach past the widest line) and three lines below.
     const wxSize cell = MeasureCell(dc);
-    const wxSize drawn(extent.nColumns * cell.x, (extent.nLines + 3) * cell.y);
+    const wxSize drawn(std::max(extent.nColumns * cell.x, dc.MaxX() + cell.x),
+                       std::max(extent.nLines * cell.y, dc.MaxY()) + 3 * cell.y);
     if (drawn == szVirtual)
         return;
     szVirtual = drawn;

@@ -2,6 +2,8 @@
 // current day, its events and its fortune texts, in a scrolled popup.
 #pragma once
 
+#include <array>
+
 #include <wx/dc.h>
 #include <wx/frame.h>
 #include <wx/scrolwin.h>
@@ -13,7 +15,8 @@ public:
     // The window is gone: the next day command opens a new one.
     ~TVesomaWindow() override;
 
-    // Repaints the day, which lives on the scrolled canvas inside.
+    // Repaints the day, which lives on the scrolled canvas inside; a day other
+    // than the one drawn last is shown from its top.
     void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
 
     // Draws the current day onto dc (already carrying the scroll offset) and
@@ -28,7 +31,8 @@ public:
 
 private:
     wxScrolledCanvas* pCanvas = nullptr;
-    wxSize szVirtual;  // the drawn size the scroll range was last set for
+    wxSize szVirtual;                         // the drawn size the scroll range was last set for
+    std::array<int, 3> shownDay = {0, 0, 0};  // the day last drawn
 
     void EvCreate();
     void EvMove(wxMoveEvent& event);

@@ -205,6 +205,36 @@ const char* const day_xpm[] = {"22 20 6 1",
                                "....kwwwwwwwwwwwwk....",
                                "....kkkkkkkkkkkkkk...."};
 
+// Today: the month page with one day framed as the window frames today.
+const char* const today_xpm[] = {"22 20 7 1",
+                                 ". c None",
+                                 "d c #808080",
+                                 "g c #F0D020",
+                                 "k c #000000",
+                                 "o c #FF8000",
+                                 "r c #D02020",
+                                 "w c #FFFFFF",
+                                 "..kkkkkkkkkkkkkkkkkk..",
+                                 "..krrrrrrrrrrrrrrrrk..",
+                                 "..krrrrrrrrrrrrrrrrk..",
+                                 "..kkkkkkkkkkkkkkkkkk..",
+                                 "..kwwwwwwwwwwwwwwwwk..",
+                                 "..kwddwddwddwddwddwk..",
+                                 "..kwwwwwwwwwwwwwwwwk..",
+                                 "..kwddwddwddwddwddwk..",
+                                 "..kwwwwwwwwoooooowwk..",
+                                 "..kwddwddwdoggggowwk..",
+                                 "..kwwwwwwwwoggggowwk..",
+                                 "..kwddwddwdoggggowwk..",
+                                 "..kwwwwwwwwoooooowwk..",
+                                 "..kwddwddwddwddwddwk..",
+                                 "..kwwwwwwwwwwwwwwwwk..",
+                                 "..kwddwddwddwddwddwk..",
+                                 "..kwwwwwwwwwwwwwwwwk..",
+                                 "..kwwwwwwwwwwwwwwwwk..",
+                                 "..kwwwwwwwwwwwwwwwwk..",
+                                 "..kkkkkkkkkkkkkkkkkk.."};
+
 const char* const icon_main_xpm[] = {"32 32 5 1",
                                      ". c None",
                                      "d c #808080",
@@ -337,6 +367,7 @@ constexpr ToolPicture kToolPictures[] = {
     {commands::kVesomaDate, choose_month_xpm},
     {commands::kVesomaRokyo, six_day_xpm},
     {commands::kVesomaCreate, day_xpm},
+    {commands::kToday, today_xpm},
 };
 
 struct IconPicture {

@@ -33,7 +33,9 @@ struct PopupEntry {
 using namespace commands;
 
 // The menu "COMMANDS". GTK draws the shortcut of an item from the key named
-// after the tab (Shift+Down shows as "Shift+↓").
+// after the tab (Shift+Down shows as "Shift+↓"). The toolkit takes no bare
+// arrow key as a shortcut, so the day items name theirs in the text; the
+// month window answers those keys itself.
 const PopupEntry kMenu[] = {
     {"ファイル(&F)",
      {{kPrint, "印刷(&P)..."},
@@ -49,10 +51,13 @@ const PopupEntry kMenu[] = {
      {{kVesomaAfter, "翌　月\tShift+Down"},
       {kVesomaBefore, "前　月\tShift+Up"},
       {kVesomaDate, "指定月"},
+      {kToday, "今日\tHome"},
+      {kNextDay, "翌　日（↓）"},
+      {kPreviousDay, "前　日（↑）"},
       {0, nullptr},
       {kVesomaRokyo, "六曜暦"},
       {0, nullptr},
-      {kVesomaCreate, "日の暦と運勢"}}},
+      {kVesomaCreate, "日の暦と運勢\tEnter"}}},
     {"オプション(&O)",
      {{kInitSetup, "設　定(&S)..."},
       {0, nullptr},
@@ -83,6 +88,9 @@ const HintEntry kHints[] = {
     {kVesomaAfter, "翌月の運勢暦を開きます"},
     {kVesomaBefore, "前月の運勢暦を開きます"},
     {kVesomaDate, "指定した月の運勢暦を開きます"},
+    {kToday, "今日の運勢暦を開きます"},
+    {kNextDay, "翌日を選びます"},
+    {kPreviousDay, "前日を選びます"},
     {kVesomaRokyo, "六曜暦を開きます"},
     {kVesomaCreate, "今日または選択された日の運勢を開きます"},
     {kAbout, "バージョン情報ダイアログボックスを開きます"},
