@@ -73,3 +73,42 @@ TEST(MonthGrid, SameCellsWhateverTheCellSize)
     EXPECT_EQ(Draw(2001, 5, 2, 7, 13).RenderAnsi(), cells);
     EXPECT_EQ(Draw(2001, 5, 2, 12, 25).RenderAnsi(), cells);
 }
+
+// An event as long as the editor keeps, on every day: it ends before the
+// first almanac column the table shows (the notes included), never in half a
+// character, and every other cell is as the grid without events draws it.
+TEST(MonthGrid, ALongEventNeverOverprintsTheAlmanac)
+{
+    std::string name = "a";
+    while (name.size() < 61)
+        name += platform::SjisText("長");
+    std::vector<EventRecord> weekly;
+    for (int weekday = 0; weekday < 7; ++weekday)
+        weekly.push_back(Record(0, 0, 0, weekday, platform::ToUtf8(name)));
+    for (const int table : {0, 1, 2}) {
+        for (const auto& [year, month] : {std::pair{2001, 5}, {1902, 8}}) {
+            StoreRecords({});
+            const CellSurface plain = Draw(year, month, table);
+            StoreRecords(weekly);
+            const CellSurface shown = Draw(year, month, table);
+            int rowsWithEvent = 0;
+            for (int row = 2; row < kc.nDays + 2; ++row) {
+                SCOPED_TRACE(std::to_string(table) + " " + std::to_string(year) + " row " +
+                             std::to_string(row));
+                std::string expected = plain.TextAt(0, row, 78);
+                const std::string text = shown.TextAt(0, row, 78);
+                std::size_t at = 0, drawn = 0;  // the event's first cell and its bytes drawn
+                while (at < text.size() && text[at] == expected[at])
+                    ++at;
+                while (at + drawn < text.size() && drawn < name.size() && text[at + drawn] == name[drawn])
+                    ++drawn;
+                rowsWithEvent += drawn > 0;
+                EXPECT_EQ(drawn % 2, at < text.size() ? 1u : 0u);
+                EXPECT_EQ(expected.substr(at, drawn), std::string(drawn, ' '));
+                EXPECT_EQ(text, expected.replace(at, drawn, name, 0, drawn));
+            }
+            EXPECT_GE(rowsWithEvent, kc.nDays - 3);
+        }
+    }
+    StoreRecords({});
+}
