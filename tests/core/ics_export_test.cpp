@@ -3,7 +3,6 @@
 #include "core/almanac/ics_export.h"
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -89,21 +88,9 @@ TEST(IcsExport, TerminalOptions)
                     (options.ics && options.icsKinds.bRokuyo && options.icsKinds.bEvents == (result == 1)))
             << line;
     }
-}
-
-// Each option the parser takes is named in the usage lines at the head of --help.
-TEST(TerminalUsage, NamesEveryOptionTheParserTakes)
-{
-    const std::string usage(kCliUsage, std::strstr(kCliUsage, "\nPrints"));
-    for (const char* line : {"--table 0 2001 5", "--color=never 2001 5", "--tsv 2001 5",
-                             "--astronomy=precise 2001 5", "--holidays=law 2001 5", "--events x.cal 2001 5",
-                             "--day 2001 5 3", "--ics 2027", "--with=terms --ics 2027", "--help"}) {
-        const std::string option(line, std::strcspn(line, " ="));
-        CliOptions options;
-        std::istringstream words(line);
-        EXPECT_EQ(ParseCliOptions({std::istream_iterator<std::string>(words), {}}, options), "") << line;
-        EXPECT_NE(usage.find(option), std::string::npos) << option;
-    }
+    for (const char* option : {"--table", "--color=", "--tsv", "--astronomy=", "--holidays=", "--events",
+                               "--day", "--ics", "--with=", "--help"})  // in the usage lines
+        EXPECT_LT(std::string(kCliUsage).find(option), std::string(kCliUsage).find("\nPrints")) << option;
 }
 
 }  // namespace
