@@ -66,6 +66,9 @@ bool LoadEvents(const CliOptions& options)
         std::fprintf(stderr, "vesoma-cal: cannot read the event file %s\n", path.c_str());
         return false;
     }
+    if (Evs.nUnreadLines > 0)
+        std::fprintf(stderr, "vesoma-cal: %d lines of the event file %s could not be read\n",
+                     Evs.nUnreadLines, path.c_str());
     return true;
 }
 

@@ -9,9 +9,11 @@
 const char* const kCliUsage =
     "usage: vesoma-cal [--table 0|1|2] [--color=always|never|auto] [--tsv]\n"
     "                  [--astronomy=standard|precise] [--holidays=table|law]\n"
-    "                  [YEAR MONTH [YEAR2 MONTH2]]\n"
+    "                  [--events FILE] [YEAR MONTH [YEAR2 MONTH2]]\n"
+    "       vesoma-cal --day YEAR MONTH DAY [the options above but --tsv]\n"
     "       vesoma-cal --ics YEAR [YEAR2] [--with=holidays,terms,rokuyo,events]\n"
     "       vesoma-cal --pdf FILE YEAR MONTH [YEAR2 MONTH2]\n"
+    "       vesoma-cal --help\n"
     "Prints the almanac of a month as the program's month table draws it (the\n"
     "current month without YEAR MONTH).\n"
     "  --table N  detail of each day's line: 0 dates, holidays, terms and events;\n"

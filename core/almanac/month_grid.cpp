@@ -1,5 +1,6 @@
 // The month grid: a title line and one row of almanac fields per day. The
 // same routine draws the main window, the printed page and the terminal.
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -74,6 +75,8 @@ void Vesoma::DarwCalender(platform::DrawSurface& surface)
         RowPen row(surface, w, (i + 2) * h);
         const int weekday = (day.nWeekCode % 32) % 7;
         int cursor = kTextColumn;
+        // The events end before the first almanac column the table shows.
+        int textEnd = CStatus::TableType >= 1 ? kLeapColumn : INT_MAX;
 
         row.Colour(kBlack);
         char number[16];
@@ -122,12 +125,13 @@ void Vesoma::DarwCalender(platform::DrawSurface& surface)
                     row.Text(noteEnd, szReki[bit], length);
                 }
             }
+            textEnd = noteEnd;
         }
 
         char events[64] = "";
-        if (CountDayEvents(i, events) > 0) {
+        if (CountDayEvents(i, events) > 0 && cursor < textEnd) {
             row.Colour(kEventTeal);
-            row.Text(cursor, events);
+            row.Text(cursor, events, platform::CutLength(events, static_cast<std::size_t>(textEnd - cursor)));
         }
     }
 }

@@ -1,6 +1,7 @@
 // The store's life: loading the event file, growing, saving, and the question
 // about unsaved changes at the end of the run.
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <new>
 #include <string>
@@ -85,6 +86,14 @@ bool LineIsRecord(Events& store, std::string& line)
     return store.szEvent[0] != '\0' && store.CheckEventDate() == 1;
 }
 
+// A line of blanks and control bytes alone is empty, not unread.
+bool HoldsText(const std::string& text, std::size_t start, std::size_t end)
+{
+    return std::any_of(text.begin() + static_cast<std::ptrdiff_t>(start),
+                       text.begin() + static_cast<std::ptrdiff_t>(end),
+                       [](char c) { return static_cast<unsigned char>(c) > ' '; });
+}
+
 // Never 0, which marks a line that holds no record.
 std::uint64_t RecordHash(const EventRecord& record)
 {
@@ -156,6 +165,7 @@ int Events::LoadEvent(const char* pathArgument, int bLock)
     bModify = 0;
     bLoadFailed = 0;
     bReadOnly = bLock ? 0 : 1;
+    nUnreadLines = 0;
     // A path that does not fit is not remembered cut short: a save would
     // then write to another file.
     if (std::strlen(path) >= sizeof szFile) {
@@ -214,10 +224,14 @@ int Events::LoadEvent(const char* pathArgument, int bLock)
                 break;
             }
             kept.nRecordHash = RecordHash(static_cast<const EventRecords&>(hMem)[hMem.size() - 1]);
+        } else if (HoldsText(text, start, end)) {
+            ++nUnreadLines;
         }
         fileLines.push_back(kept);
     }
     nTailStart = start;
+    if (HoldsText(text, start, text.size()))
+        ++nUnreadLines;
     szFileText = std::move(text);
     // A store that could not take every record must not write the file.
     bLoadFailed = result == 1 ? 0 : 1;
@@ -225,6 +239,18 @@ int Events::LoadEvent(const char* pathArgument, int bLock)
     bModify = 0;
     RefreshDayIndex();
     return result;
+}
+
+void Events::ReportUnreadLines() const
+{
+    if (nUnreadLines == 0)
+        return;
+    char text[256];
+    std::snprintf(
+        text, sizeof text,
+        SjisText("イベントファイルの %d 行は読めませんでした。\nこれらの行は変更せずにファイルに残します。"),
+        nUnreadLines);
+    platform::ShowMessageBox(text, LoadCaption(), platform::MbButtons::Ok, platform::MbIcon::Information);
 }
 
 int Events::AddEvent(int nFileLine)
@@ -353,6 +379,8 @@ int Events::ChangeFile(const char* path)
     if (LoadEvent(path) == 0) {
         platform::ShowMessageBox(SjisText("イベント読み込みに失敗しました"), LoadCaption(),
                                  platform::MbButtons::Ok, platform::MbIcon::Stop);
+    } else {
+        ReportUnreadLines();
     }
     for (const EventRecord& record : held) {
         nDate[0] = record.nYear;

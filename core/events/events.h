@@ -102,6 +102,9 @@ public:
     // showing only.
     int bLoadFailed = 0;
     int bReadOnly = 0;
+    // Lines of the file last loaded that hold text but no record (a file
+    // written in another encoding, say): kept as they are at every save.
+    int nUnreadLines = 0;
 
     static int nCount;
     static int nDayCount;
@@ -119,6 +122,9 @@ public:
     // the file for the whole run, so that one program at a time writes it;
     // when another program holds it the store says so once and is read-only.
     int LoadEvent(const char* path, int bLock = 1);
+    // Tells the user how many lines of the file just loaded could not be
+    // read, when there are any.
+    void ReportUnreadLines() const;
     // Writes the store to the file it was loaded from. Every line of the file
     // comes back byte for byte unless its event was changed or deleted; new
     // records are written in their record line form. Asks before replacing a

@@ -105,6 +105,8 @@ void TMyWindow::EvCreate()
         platform::ShowMessageBox(platform::SjisText("イベント読み込みに失敗しました"),
                                  platform::SjisText("イベント読み込み"), platform::MbButtons::Ok,
                                  platform::MbIcon::Stop);
+    } else {
+        Evs.ReportUnreadLines();
     }
 
     char names[64];

@@ -1,5 +1,6 @@
 #include "desktop/dialogs/event_edit_dialog.h"
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -125,6 +126,8 @@ EventEditDialog::EventEditDialog(wxWindow* parent, const char* resourceName, Eve
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { CmEventHelp(); }, kHelp);
     Bind(
+        wxEVT_TEXT, [this](wxCommandEvent&) { LimitName(); }, kName);
+    Bind(
         wxEVT_CHECKBOX, [this](wxCommandEvent&) { CmCheckWeek(); }, kWeekCheck);
     Bind(
         wxEVT_RADIOBUTTON, [this](wxCommandEvent& e) { CmNumGroup(static_cast<unsigned>(e.GetId())); },
@@ -182,6 +185,7 @@ void EventEditDialog::SetupWindow()
             bDayChosen = 1;
         }
         SetField(pName, events->szEvent);
+        LimitName();
         // A changed record replaces one line of the list: it is registered once.
         pNextButton->Disable();
         events->bEdit = 0;
@@ -234,6 +238,22 @@ void EventEditDialog::CheckGroup()
     events->SetWeekDate(nNumCode + nDayOfWeek, text);
     SetField(pWeekText, text);
     bWeekTextBuilt = 1;
+}
+
+void EventEditDialog::LimitName()
+{
+    const std::string name = platform::SjisFromWx(pName->GetValue());
+    const std::size_t kept = platform::CutLength(name.c_str(), kNameBytes);
+    if (kept == name.size())
+        return;
+    const bool typed = pName->IsModified();
+    const long at = pName->GetInsertionPoint();
+    pName->ChangeValue(platform::WxFromSjis(name.c_str(), kept));
+    pName->SetInsertionPoint(std::min(at, pName->GetLastPosition()));
+    if (typed)
+        pName->MarkDirty();
+    else
+        pName->DiscardEdits();
 }
 
 int EventEditDialog::CheckModified()

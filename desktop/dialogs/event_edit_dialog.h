@@ -39,6 +39,9 @@ public:
     // Only the user's own typing counts: texts the dialog puts into its
     // fields do not.
     int CheckModified();
+    // Keeps the name field within the bytes a record stores, cut at a
+    // character boundary, so that the user sees what will be kept.
+    void LimitName();
     // out[0]: index of the checked ordinal radio or -1; out[1]: of the checked
     // weekday radio or -1. 1 when both are checked.
     int CheckWeek(int* out);

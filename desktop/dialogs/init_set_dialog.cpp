@@ -5,12 +5,14 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/filedlg.h>
 #include <wx/textctrl.h>
 #include <wx/xrc/xmlres.h>
 
 #include "desktop/platform/modal_dialog.h"
 #include "desktop/platform/wx_text.h"
 #include "desktop/resources/help.h"
+#include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "platform/sjis.h"
 
@@ -20,6 +22,7 @@ constexpr int kEventFileEdit = 514;
 constexpr int kFirstCheck = 520;  // 520-525
 constexpr int kChecks = 6;
 constexpr int kHelpButton = 771;
+constexpr int kBrowseButton = 515;
 
 // The fields of the transfer record that the check boxes show, in id order.
 std::array<std::uint32_t*, kChecks> CheckedFields()
@@ -42,6 +45,8 @@ TInitSetDialog::TInitSetDialog(wxWindow* parent, const char* resourceName)
         pCheck[1]->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { HandleCheckMsg(); });
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { HandleHelpMsg(); }, kHelpButton);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { HandleBrowseMsg(); }, kBrowseButton);
 }
 
 wxCheckBox* TInitSetDialog::Check(int id) const
@@ -82,6 +87,18 @@ bool TInitSetDialog::TransferDataFromWindow()
                                  platform::MbButtons::Ok, platform::MbIcon::Exclamation);
         return false;
     }
+    // The store creates a missing file at its first save; a name the user
+    // just gave may as well be mistyped.
+    if (!name.empty() && name != ssInitSet.szEventFile &&
+        !platform::FileExists(FullEventFile(name.c_str())) &&
+        platform::ShowMessageBox(
+            platform::SjisText(
+                "このイベントファイルはありません。\n新しいイベントファイルとして始めますか？"),
+            platform::SjisText("設定"), platform::MbButtons::YesNo,
+            platform::MbIcon::Question) != platform::MbResult::Yes) {
+        pEventFile->SetFocus();
+        return false;
+    }
     std::memcpy(ssInitSet.szEventFile, name.c_str(), name.size() + 1);
     const auto checks = CheckedFields();
     for (int i = 0; i < kChecks; ++i)
@@ -98,6 +115,15 @@ void TInitSetDialog::HandleCheckMsg()
 void TInitSetDialog::HandleHelpMsg()
 {
     resources::ShowHelpContext(this, szHelpFile, resources::HelpSettings);
+}
+
+void TInitSetDialog::HandleBrowseMsg()
+{
+    wxFileDialog chooser(
+        this, wxString::FromUTF8("イベント登録ファイル"), wxEmptyString, pEventFile->GetValue(),
+        wxString::FromUTF8("イベントファイル (*.CAL)|*.CAL;*.cal|すべてのファイル|*"), wxFD_OPEN);
+    if (chooser.ShowModal() == wxID_OK)
+        pEventFile->SetValue(chooser.GetPath());
 }
 
 int RunInitSetup(wxWindow* parent, char (&szEventFile)[kEventFileSize])

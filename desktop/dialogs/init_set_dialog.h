@@ -19,7 +19,8 @@ public:
     // ssInitSet into the controls.
     bool TransferDataToWindow() override;
     // The controls into ssInitSet; refuses (with a message) a name that does
-    // not fit the record.
+    // not fit the record, and a newly named file that does not exist unless
+    // the user chooses to start a new event file there.
     bool TransferDataFromWindow() override;
 
     // Check 522 is usable exactly when 521 is checked: the profile counts
@@ -27,6 +28,8 @@ public:
     void HandleCheckMsg();
     // Opens the help book at the settings page.
     void HandleHelpMsg();
+    // Fills the event file field with a file chosen in the file dialog.
+    void HandleBrowseMsg();
 
     wxTextCtrl* EventFileEdit() const { return pEventFile; }
     wxCheckBox* Check(int id) const;

@@ -139,6 +139,7 @@ TEST_F(SettingsDialogTest, ACancelledCommandLeavesTheProfileAndItsTimeStampAConf
     EXPECT_TRUE(fs::last_write_time(ini) == stamp && ReadBytes(ini) == before);
     EXPECT_EQ(Flags(), (std::array<int, 3>{0, 5, 1}));
 
+    const MessageRecorder startNewFile(platform::MbResult::Yes);  // NEW.CAL does not exist
     runCommand(wxID_OK);
     EXPECT_NE(fs::last_write_time(ini), stamp);
     EXPECT_EQ(ReadBytes(ini), platform::ToSjis("; 自分の設定\r\n[VESOMA]\r\nTable=1\r\nEventInfo=0\r\n"

@@ -180,6 +180,7 @@ TEST_F(EventFile, EveryLineComesBackAsItWasUnlessItsEventChanged)
                              std::string("1996/ 5/ 3,ab\0cd\r\n", 18) + "\r\n1997/1/1,B,C\n";
     const std::string changed = "****/**/ 1,payday\r\n", lastWithoutLineEnd = "****/**/ 2,unended";
     ASSERT_EQ(LoadBytes(file, kept + changed + lastWithoutLineEnd), 1);
+    EXPECT_EQ(Evs.nUnreadLines, 3);  // the lines with text but no record
     EXPECT_EQ(ListedLine(0) + "|" + ListedLine(1) + "|" + ListedLine(2) + "|" + ListedLine(3),
               "1996/ 5/ 3," + name.substr(0, 63) + "|1997/ 1/ 1,B|****/**/ 1,payday|-");
     EXPECT_EQ(Evs.bModify, 0);

@@ -88,6 +88,9 @@ TEST(IcsExport, TerminalOptions)
                     (options.ics && options.icsKinds.bRokuyo && options.icsKinds.bEvents == (result == 1)))
             << line;
     }
+    for (const char* option : {"--table", "--color=", "--tsv", "--astronomy=", "--holidays=", "--events",
+                               "--day", "--ics", "--with=", "--help"})  // in the usage lines
+        EXPECT_LT(std::string(kCliUsage).find(option), std::string(kCliUsage).find("\nPrints")) << option;
 }
 
 }  // namespace
