@@ -5,10 +5,8 @@
 #include <cstdint>
 #include <ctime>
 #include <string>
-#include <utility>
 
 #include <wx/checkbox.h>
-#include <wx/filedlg.h>
 #include <wx/spinctrl.h>
 #include <wx/statusbr.h>
 
@@ -16,39 +14,12 @@
 #include "core/almanac/vesoma.h"
 #include "core/events/events.h"
 #include "desktop/app/app_globals.h"
-#include "desktop/app/ics_export_command.h"
 #include "desktop/app/my_window.h"
+#include "desktop/app/save_path.h"
 #include "desktop/dialogs/ics_export_dialog.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "platform/sjis.h"
-
-namespace {
-
-IcsPathChooser& Chooser()
-{
-    static IcsPathChooser chooser;
-    return chooser;
-}
-
-wxString AskPath(wxWindow* parent, const wxString& defaultName)
-{
-    if (Chooser())
-        return Chooser()(parent, defaultName);
-    wxFileDialog dialog(parent, wxString::FromUTF8("iCalendar ファイルの保存先"), wxEmptyString, defaultName,
-                        wxString::FromUTF8("iCalendar ファイル (*.ics)|*.ics"),
-                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
-}
-
-}  // namespace
-
-IcsPathChooser SetIcsPathChooser(IcsPathChooser chooser)
-{
-    IcsPathChooser previous = std::move(Chooser());
-    Chooser() = std::move(chooser);
-    return previous;
-}
 
 void TMyWindow::CmIcsExport()
 {
@@ -62,7 +33,8 @@ void TMyWindow::CmIcsExport()
     wxString name = wxString::Format("vesoma-%d.ics", from);
     if (to != from)
         name = wxString::Format("vesoma-%d-%d.ics", from, to);
-    const wxString path = AskPath(this, name);
+    const wxString path =
+        AskSavePath(this, "iCalendar ファイルの保存先", name, "iCalendar ファイル (*.ics)|*.ics");
     if (path.empty())
         return;
 

@@ -2,9 +2,7 @@
 // the printer lays it out, saved without any print server into the file the
 // user names, through a temporary file beside it and a rename.
 #include <string>
-#include <utility>
 
-#include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/statusbr.h>
 #include <wx/stdpaths.h>
@@ -14,7 +12,7 @@
 #include "desktop/app/app_globals.h"
 #include "desktop/app/my_window.h"
 #include "desktop/app/page_setup.h"
-#include "desktop/app/pdf_save_command.h"
+#include "desktop/app/save_path.h"
 #include "desktop/dialogs/month_span_dialog.h"
 #include "platform/message_box.h"
 #include "platform/sjis.h"
@@ -22,23 +20,6 @@
 namespace {
 
 constexpr const char* kCommandName = "PDF に保存";
-
-PdfPathChooser& Chooser()
-{
-    static PdfPathChooser chooser;
-    return chooser;
-}
-
-wxString AskPath(wxWindow* parent, const wxString& defaultPath)
-{
-    if (Chooser())
-        return Chooser()(parent, defaultPath);
-    const wxFileName suggested(defaultPath);
-    wxFileDialog dialog(parent, wxString::FromUTF8("PDF ファイルの保存先"), suggested.GetPath(),
-                        suggested.GetFullName(), wxString::FromUTF8("PDF ファイル (*.pdf)|*.pdf"),
-                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
-}
 
 // 運勢暦-YYYY-MM.pdf, or 運勢暦-YYYY-MM-YYYY-MM.pdf for a longer span, in the
 // user's documents folder.
@@ -53,20 +34,14 @@ wxString DefaultPath(const MonthSpan& span)
 
 }  // namespace
 
-PdfPathChooser SetPdfPathChooser(PdfPathChooser chooser)
-{
-    PdfPathChooser previous = std::move(Chooser());
-    Chooser() = std::move(chooser);
-    return previous;
-}
-
 void TMyWindow::CmPdfSave()
 {
     MonthSpanDialog dialog(this, kCommandName, ActDate);
     if (dialog.ShowModal() != 1)
         return;
     const MonthSpan span = dialog.Span();
-    const wxString path = AskPath(this, DefaultPath(span));
+    const wxString path =
+        AskSavePath(this, "PDF ファイルの保存先", DefaultPath(span), "PDF ファイル (*.pdf)|*.pdf");
     if (path.empty())
         return;
 

@@ -7,7 +7,7 @@
 #include <wx/checkbox.h>
 #include <wx/spinctrl.h>
 
-#include "desktop/app/ics_export_command.h"
+#include "desktop/app/save_path.h"
 #include "desktop/dialogs/ics_export_dialog.h"
 #include "tests/support/app_fixture.h"
 
@@ -29,7 +29,7 @@ TEST_F(IcsWindowTest, TheCommandWritesTheFileTheDialogChose)
     std::filesystem::create_directory(folder);
     std::vector<std::string> defaults;
     std::filesystem::path chosen;
-    const IcsPathChooser previous = SetIcsPathChooser([&](wxWindow*, const wxString& name) {
+    const SavePathChooser previous = SetSavePathChooser([&](wxWindow*, const wxString& name) {
         defaults.push_back(name.utf8_string());
         return wxString::FromUTF8(chosen.string());
     });
@@ -46,7 +46,7 @@ TEST_F(IcsWindowTest, TheCommandWritesTheFileTheDialogChose)
     // Cancelled: no file is asked for.
     WhenModal<IcsExportDialog>([](IcsExportDialog& dialog) { dialog.CmCancel(); });
     SendCommand(frame, commands::kIcsExport);
-    SetIcsPathChooser(previous);
+    SetSavePathChooser(previous);
 
     EXPECT_EQ(defaults, (std::vector<std::string>{"vesoma-2026-2027.ics", "vesoma-2026-2027.ics"}));
     EXPECT_EQ(std::system((kCount + std::string(" '") + good.string() + "'").c_str()), 0);

@@ -10,7 +10,7 @@
 #include <wx/spinctrl.h>
 
 #include "desktop/app/page_setup.h"
-#include "desktop/app/pdf_save_command.h"
+#include "desktop/app/save_path.h"
 #include "desktop/dialogs/month_span_dialog.h"
 #include "tests/core/event_files.h"
 #include "tests/support/app_fixture.h"
@@ -72,7 +72,7 @@ TEST_F(PrintPreviewTest, PdfOfTheChosenMonthsOnTheKeptPaper)
     fs::create_directory(folder);
     std::vector<std::string> defaults;
     fs::path chosen;
-    const PdfPathChooser previous = SetPdfPathChooser([&](wxWindow*, const wxString& path) {
+    const SavePathChooser previous = SetSavePathChooser([&](wxWindow*, const wxString& path) {
         defaults.push_back(fs::path(path.utf8_string()).filename().string());
         return wxString::FromUTF8(chosen.string());
     });
@@ -102,7 +102,7 @@ TEST_F(PrintPreviewTest, PdfOfTheChosenMonthsOnTheKeptPaper)
         letter.GetPrintData().SetOrientation(wxLANDSCAPE);
         KeepPageSetup(letter);
     }
-    SetPdfPathChooser(previous);
+    SetSavePathChooser(previous);
 
     EXPECT_EQ(defaults, (std::vector<std::string>{"運勢暦-2001-05.pdf", "運勢暦-2001-05-2002-04.pdf",
                                                   "運勢暦-2001-05.pdf"}));
