@@ -1,14 +1,9 @@
 #include "desktop/dialogs/ics_export_dialog.h"
 
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
-
-#include "desktop/platform/modal_dialog.h"
-#include "platform/message_box.h"
-#include "platform/sjis.h"
 
 namespace {
 
@@ -20,7 +15,7 @@ wxString Text(const char* utf8)
 }  // namespace
 
 IcsExportDialog::IcsExportDialog(wxWindow* parent, int year)
-    : wxDialog(parent, wxID_ANY, Text("iCalendar 形式で書き出し"))
+    : CheckedDialog(parent, "iCalendar 形式で書き出し")
 {
     auto* span = new wxBoxSizer(wxHORIZONTAL);
     pFrom = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
@@ -41,31 +36,14 @@ IcsExportDialog::IcsExportDialog(wxWindow* parent, int year)
         pKind[i]->SetValue(true);
         column->Add(pKind[i], 0, wxLEFT | wxRIGHT | wxBOTTOM, 8);
     }
-    column->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 8);
-    SetSizerAndFit(column);
-    CentreOnParent();
-    Bind(
-        wxEVT_BUTTON, [this](wxCommandEvent&) { CmOk(); }, wxID_OK);
-    Bind(
-        wxEVT_BUTTON, [this](wxCommandEvent&) { CmCancel(); }, wxID_CANCEL);
+    Finish(column);
 }
 
-void IcsExportDialog::CmOk()
+std::string IcsExportDialog::Problem() const
 {
-    const char* problem = nullptr;
     if (pTo->GetValue() < pFrom->GetValue())
-        problem = "終わりの年が始めの年より前です";
-    else if (!pKind[0]->GetValue() && !pKind[1]->GetValue() && !pKind[2]->GetValue() && !pKind[3]->GetValue())
-        problem = "書き出す項目を選んでください";
-    if (problem != nullptr) {
-        platform::ShowMessageBox(platform::SjisText(problem), platform::SjisText("iCalendar 形式で書き出し"),
-                                 platform::MbButtons::Ok, platform::MbIcon::Exclamation);
-        return;
-    }
-    CloseDialog(*this, 1);
-}
-
-void IcsExportDialog::CmCancel()
-{
-    CloseDialog(*this, 2);
+        return "終わりの年が始めの年より前です";
+    if (!pKind[0]->GetValue() && !pKind[1]->GetValue() && !pKind[2]->GetValue() && !pKind[3]->GetValue())
+        return "書き出す項目を選んでください";
+    return {};
 }

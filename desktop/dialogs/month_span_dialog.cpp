@@ -2,14 +2,9 @@
 
 #include <string>
 
-#include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
-
-#include "desktop/platform/modal_dialog.h"
-#include "platform/message_box.h"
-#include "platform/sjis.h"
 
 namespace {
 
@@ -31,7 +26,7 @@ void AddMonth(wxWindow* parent, wxSizer* row, const int* month, wxSpinCtrl** fie
 }  // namespace
 
 MonthSpanDialog::MonthSpanDialog(wxWindow* parent, const char* title, const int* month)
-    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(title)), szTitle(wxString::FromUTF8(title))
+    : CheckedDialog(parent, title)
 {
     auto* span = new wxBoxSizer(wxHORIZONTAL);
     AddMonth(this, span, month, pFrom, "月 から");
@@ -40,13 +35,7 @@ MonthSpanDialog::MonthSpanDialog(wxWindow* parent, const char* title, const int*
     column->Add(span, 0, wxALL, 8);
     const std::string limit = "1 か月 1 ページ、" + std::to_string(kMaxSpanPages) + " か月まで";
     column->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(limit)), 0, wxLEFT | wxRIGHT, 8);
-    column->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 8);
-    SetSizerAndFit(column);
-    CentreOnParent();
-    Bind(
-        wxEVT_BUTTON, [this](wxCommandEvent&) { CmOk(); }, wxID_OK);
-    Bind(
-        wxEVT_BUTTON, [this](wxCommandEvent&) { CmCancel(); }, wxID_CANCEL);
+    Finish(column);
 }
 
 MonthSpan MonthSpanDialog::Span() const
@@ -54,24 +43,12 @@ MonthSpan MonthSpanDialog::Span() const
     return {{pFrom[0]->GetValue(), pFrom[1]->GetValue()}, {pTo[0]->GetValue(), pTo[1]->GetValue()}};
 }
 
-void MonthSpanDialog::CmOk()
+std::string MonthSpanDialog::Problem() const
 {
     const int months = CountMonths(Span());
-    std::string problem;
     if (months < 1)
-        problem = "終わりの月が始めの月より前です";
-    else if (months > kMaxSpanPages)
-        problem = "一度に出せるのは " + std::to_string(kMaxSpanPages) + " か月までです";
-    if (!problem.empty()) {
-        platform::ShowMessageBox(platform::ToSjis(problem).c_str(),
-                                 platform::ToSjis(szTitle.utf8_string()).c_str(), platform::MbButtons::Ok,
-                                 platform::MbIcon::Exclamation);
-        return;
-    }
-    CloseDialog(*this, 1);
-}
-
-void MonthSpanDialog::CmCancel()
-{
-    CloseDialog(*this, 2);
+        return "終わりの月が始めの月より前です";
+    if (months > kMaxSpanPages)
+        return "一度に出せるのは " + std::to_string(kMaxSpanPages) + " か月までです";
+    return {};
 }

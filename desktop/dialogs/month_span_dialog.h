@@ -2,22 +2,16 @@
 // year and month, one page each, at most kMaxSpanPages pages.
 #pragma once
 
-#include <wx/dialog.h>
-
 #include "core/almanac/month_pages.h"
+#include "desktop/dialogs/checked_dialog.h"
 
 class wxSpinCtrl;
 
-class MonthSpanDialog : public wxDialog {
+class MonthSpanDialog : public CheckedDialog {
 public:
     // title: the command's name (UTF-8); the span starts and ends at the
     // month {year, month}.
     MonthSpanDialog(wxWindow* parent, const char* title, const int* month);
-
-    // 1 closes when the span runs forwards and fits the page limit;
-    // otherwise the user is told and the dialog stays open.
-    void CmOk();
-    void CmCancel();
 
     MonthSpan Span() const;
 
@@ -26,5 +20,6 @@ public:
     wxSpinCtrl* pTo[2] = {};
 
 private:
-    wxString szTitle;
+    // A span that runs backwards or takes more than kMaxSpanPages pages.
+    std::string Problem() const override;
 };
