@@ -11,19 +11,10 @@
 #include "desktop/platform/toolkit_language.h"
 #include "desktop/resources/resources.h"
 
-namespace {
-
-class TestApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    wxApp::SetInstance(new TestApp);
+    wxApp::SetInstance(new wxApp);
     char name[] = "app_tests";
     char* toolkitArguments[] = {name, nullptr};
     int toolkitCount = 1;
