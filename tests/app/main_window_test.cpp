@@ -34,7 +34,7 @@ TEST_F(AppTest, WithoutProfileShowsTodayUnderTheCaptionOfTheStringTableAndWrites
 }
 
 // {event date, EventInfo, the day the table shows, today's-events windows}
-TEST_F(AppTest, TodaysEventsAreMarkedAndShownOnlyWhenTheSettingAsksAndThereAreAny)
+TEST_F(AppTest, TodaysEventsAreMarkedAndShownOnlyWhenTheSettingAsksAndThereAreAnyAndTheWindowFollowsTheDay)
 {
     for (const auto& [date, eventInfo, shownDay, windows] :
          {std::tuple{"2001/ 5/21", 1, 1, 0u}, {"2001/ 5/20", 0, 1, 0u}, {"2001/ 5/20", 1, 20, 1u}}) {
@@ -48,6 +48,16 @@ TEST_F(AppTest, TodaysEventsAreMarkedAndShownOnlyWhenTheSettingAsksAndThereAreAn
         EXPECT_EQ(kc.nDay, shownDay) << date << " EventInfo=" << eventInfo;
     }
     EXPECT_TRUE(messages.shown.empty());
+    // Shown on a day without events, the window closes itself.
+    TMainFrame* frame = StartProgram();
+    const int tomorrow[3] = {2001, 5, 21};
+    kc.SetDate(tomorrow);
+    new TInfoWindow(frame->Client(), "");
+    for (int i = 0; i < 5 && !OpenWindows<TInfoWindow>().empty(); ++i) {
+        PumpEvents();
+        wxTheApp->ProcessIdle();
+    }
+    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
 }
 
 TEST_F(AppTest, FailingEventFileIsReportedAndTheProgramRunsOn)
@@ -164,10 +174,15 @@ bool BandOn(const wxImage& image, const TMyWindow* window, int line, int top = 0
     return image.GetRed(x, y) < 128 && image.GetGreen(x, y) < 128 && image.GetBlue(x, y) < 128;
 }
 
-TEST_F(AppTest, OnlyClicksOnDayLinesSelectADayAndADoubleClickOpensIt)
+// The month window is 81 cells wide; a cell is at least a pixel even when the font measures nothing.
+TEST_F(AppTest, OnlyClicksOnDayLinesSelectADayAndADoubleClickOpensItWhateverTheFont)
 {
     TMainFrame* frame = StartProgram();
     TMyWindow* window = frame->Client();
+    wxClientDC dc(window);
+    dc.SetFont(window->GetFont());
+    EXPECT_EQ(dc.GetTextExtent(platform::WxFromSjis(platform::SjisText("暦"))).x, 2 * window->nCharWidth);
+    EXPECT_EQ(window->GetClientSize().x, 81 * window->nCharWidth);
     ActDate[1] = 2;  // 28 days: the day lines are 2 to 29
     ActDate[2] = 15;
     RenderMonth(window);
@@ -209,18 +224,8 @@ TEST_F(AppTest, OnlyClicksOnDayLinesSelectADayAndADoubleClickOpensIt)
     Click(window, 1);
     EXPECT_EQ((std::vector<int>{ActDate[2], window->nSelectLine}), (std::vector<int>{2, 3}));
     EXPECT_TRUE(BandOn(RenderMonth(window), window, 3, 3));
-}
 
-// The month window is 81 cells wide; a cell is at least a pixel even when the font measures nothing.
-TEST_F(AppTest, TheCharacterCellSizesTheFrameAndTakesClicksWhateverTheFont)
-{
-    TMainFrame* frame = StartProgram();
-    TMyWindow* window = frame->Client();
-    wxClientDC dc(window);
-    dc.SetFont(window->GetFont());
-    EXPECT_EQ(dc.GetTextExtent(platform::WxFromSjis(platform::SjisText("暦"))).x, 2 * window->nCharWidth);
-    EXPECT_EQ(window->GetClientSize().x, 81 * window->nCharWidth);
-
+    window->Scroll(0, 0);
     window->SetFont(wxFont(wxFontInfo(wxSize(0, 1))));
     dc.SetFont(window->GetFont());
     ASSERT_EQ(MeasureCell(dc), wxSize(0, 0)) << "the font must measure nothing for this test";

@@ -60,16 +60,15 @@ TEST_F(SettingsDialogTest, OpensInTheOwnerWithHelpAndAFileChooserAndAsksBeforeSt
 {
     std::strcpy(szHelpFile, "VESOMA.HLP");
     Owner()->SetSize(100, 80, 600, 400);
-    auto* d = new TInitSetDialog(Owner(), "InitSetBox");
-    EXPECT_EQ(d->GetPosition(), Owner()->ClientToScreen(d->ConvertDialogToPixels(wxPoint(44, 45))));
-    Press(d->FindWindow(771));
+    Open({1, 1, 1});  // VESOMA.CAL is missing, but not newly named: no question
+    EXPECT_EQ(dialog->GetPosition(), Owner()->ClientToScreen(dialog->ConvertDialogToPixels(wxPoint(44, 45))));
+    Press(dialog->FindWindow(771));
     EXPECT_EQ(HelpPage(), "settings.html");
-    FillInitSet("VESOMA.CAL");  // missing, but not newly named: no question
     for (const char* name : {"VESOMA.CAL", "/dev/null", "NEW.CAL"}) {  // the answer, Ok, is not Yes
-        d->EventFileEdit()->ChangeValue(name);
-        EXPECT_EQ(d->TransferDataFromWindow(), name[0] != 'N') << name;
+        dialog->EventFileEdit()->ChangeValue(name);
+        EXPECT_EQ(dialog->TransferDataFromWindow(), name[0] != 'N') << name;
     }
-    EXPECT_TRUE(messages.shown.size() == 1 && d->FindWindow(515));
+    EXPECT_TRUE(messages.shown.size() == 1 && dialog->FindWindow(515));
 }
 
 TEST_F(SettingsDialogTest, TheTableIsShownAsTwoChecksAndStoredAsTheirCount)

@@ -49,33 +49,24 @@ T* OpenedTwice(TMainFrame* frame, int command)
     return OpenWindows<T>().size() == 1 ? OpenWindows<T>()[0] : nullptr;
 }
 
-class DateDialogTest : public AppTest {
-protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        // Dialog units are measured against the owner; the dialog goes with it.
-        dialog = new SetDateDialog(Owner(), platform::SjisText("表示する月の設定"), date.data());
-        ASSERT_TRUE(dialog->IsLoaded());
-    }
-    void Type(std::array<const char*, 3> fields)
-    {
+// The upper or lower half of a field's arrows steps it and carries into the next field, rewriting only the
+// fields that changed. OK writes the caller's date only when valid; an invalid one is shown as it reads,
+// twice.
+TEST_F(AppTest, TheDateDialogsArrowsStepItsFieldsAndOkWritesOnlyAValidDate)
+{
+    std::array<int, 3> date{2001, 5, 20};
+    // Dialog units are measured against the owner; the dialog goes with it.
+    auto* dialog = new SetDateDialog(Owner(), platform::SjisText("表示する月の設定"), date.data());
+    ASSERT_TRUE(dialog->IsLoaded());
+    const auto type = [dialog](std::array<const char*, 3> fields) {
         for (int i = 0; i < 3; ++i)
             dialog->pEdit[i]->ChangeValue(fields[i]);
-    }
-    std::string Fields() const
-    {
-        const auto field = [this](int i) { return dialog->pEdit[i]->GetValue().utf8_string(); };
+    };
+    const auto fields = [dialog] {
+        const auto field = [dialog](int i) { return dialog->pEdit[i]->GetValue().utf8_string(); };
         return field(0) + "/" + field(1) + "/" + field(2);
-    }
-
-    std::array<int, 3> date{2001, 5, 20};
-    SetDateDialog* dialog = nullptr;
-};
-
-TEST_F(DateDialogTest, ArrowClicksStepTheFieldsAndRewriteOnlyThoseTheyChanged)
-{
-    EXPECT_EQ(Fields(), "2001/5/20");
+    };
+    EXPECT_EQ(fields(), "2001/5/20");
     EXPECT_EQ(dialog->GetTitle().utf8_string(), "表示する月の設定");
     EXPECT_GT(dialog->pSpin[2]->GetClientSize().y, 8);  // placed as the resource says
     // The typed fields, the field whose upper or lower arrow half is clicked, the fields shown.
@@ -88,33 +79,29 @@ TEST_F(DateDialogTest, ArrowClicksStepTheFieldsAndRewriteOnlyThoseTheyChanged)
         {{"2000", "2", "29"}, 0, false, "1999/2/29"},
     };
     for (const auto& [typed, field, up, shown] : steps) {
-        Type(typed);
+        type(typed);
         Click(dialog->pSpin[field], up ? 1 : dialog->pSpin[field]->GetClientSize().y - 2);
-        EXPECT_EQ(Fields(), shown);
+        EXPECT_EQ(fields(), shown);
     }
-}
 
-// An invalid date is shown as it reads, twice.
-TEST_F(DateDialogTest, OkRefusesAnInvalidDateCancelLeavesTheDateAndOkWritesAValidOne)
-{
     dialog->Move(10, 10);
     dialog->Show();
     Screenshot(dialog, "views_date_dialog.png");
-    Type({"2001", "2", "29"});
+    type({"2001", "2", "29"});
     dialog->CmOk();
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.LastText() + " " + messages.LastCaption(), "2001/2/29 日付が不正です");
     EXPECT_EQ(messages.shown.back().icon, platform::MbIcon::Exclamation);
     EXPECT_EQ(dialog->GetReturnCode(), 0);
-    EXPECT_EQ(Fields(), "2001/2/29");
-    Type({"abcd", "x", ""});
+    EXPECT_EQ(fields(), "2001/2/29");
+    type({"abcd", "x", ""});
     dialog->CmOk();
     EXPECT_EQ(messages.LastText(), "0/0/0");
-    Type({"1999", "1", "1"});
+    type({"1999", "1", "1"});
     dialog->CmCancel();
     EXPECT_EQ(dialog->GetReturnCode(), 2);
     EXPECT_EQ(date, (std::array<int, 3>{2001, 5, 20}));
-    Type({"2000", "2", "29"});
+    type({"2000", "2", "29"});
     dialog->CmOk();
     EXPECT_EQ((std::vector<int>{int(messages.shown.size()), dialog->GetReturnCode()}),
               (std::vector<int>{4, 1}));
@@ -133,21 +120,6 @@ TEST_F(AppTest, TheDateCommandChangesTheShownMonthOnOkOnly)
         SendCommand(frame, commands::kVesomaDate);
         EXPECT_THAT(ActDate, testing::ElementsAre(2001, shown, 20)) << month;
     }
-}
-
-TEST_F(AppTest, TheEventsWindowClosesItselfOnADayWithout)
-{
-    WriteFile("VESOMA.CAL", TodaysEvents(2));
-    WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\n");
-    TMainFrame* frame = StartProgram();
-    const int tomorrow[3] = {2001, 5, 21};
-    kc.SetDate(tomorrow);
-    new TInfoWindow(frame->Client(), "");
-    for (int i = 0; i < 5 && !OpenWindows<TInfoWindow>().empty(); ++i) {
-        PumpEvents();
-        wxTheApp->ProcessIdle();
-    }
-    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
 }
 
 using PictureTest = AppTest;

@@ -1,6 +1,5 @@
-// Window tests share one toolkit start: the toolkit runs with a plain
-// application object (no main frame of its own), and each test builds the
-// frames it needs.
+// Window tests share one toolkit start on a plain application object (no main
+// frame of its own); each test builds the frames it needs.
 #include <cstdio>
 
 #include <gtest/gtest.h>
