@@ -1,9 +1,11 @@
 // The event list and the event editor, driven through their handlers on
 // dialogs built from their resources; nested editors from inside their modal run.
 #include <cstring>
+#include <tuple>
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/html/helpfrm.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
@@ -14,11 +16,16 @@
 #include "tests/core/event_files.h"
 #include "tests/support/app_fixture.h"
 
+extern "C" void *gtk_window_get_group(GtkWidget*), *gtk_window_group_get_current_grab(void*);
+
 namespace {
 
+using platform::MbButtons;
+using platform::MbIcon;
 using platform::MbResult;
 using Ints = std::vector<int>;
 using Lines = std::vector<std::string>;
+using Boxes = std::vector<std::tuple<std::string, std::string, MbButtons, MbIcon>>;  // caption, text
 
 // Store order differs from the list order; "Ａ" comes before "あ" in CP932
 // but after it in Unicode.
@@ -59,19 +66,14 @@ Lines ListLines(const EventListDialog& list)
     return lines;
 }
 
-std::string Box(const std::string& caption, const std::string& text, platform::MbButtons buttons,
-                platform::MbIcon icon)
-{
-    return caption + ": " + text + " " + std::to_string(int(buttons)) + "/" + std::to_string(int(icon));
-}
 // The message boxes that act showed, each answered so.
-Lines Answering(MbResult answer, const std::function<void()>& act)
+Boxes Answering(MbResult answer, const std::function<void()>& act)
 {
     MessageRecorder recorder(answer);
     act();
-    Lines boxes;
+    Boxes boxes;
     for (const auto& b : recorder.shown)
-        boxes.push_back(Box(platform::ToUtf8(b.caption), platform::ToUtf8(b.text), b.buttons, b.icon));
+        boxes.emplace_back(platform::ToUtf8(b.caption), platform::ToUtf8(b.text), b.buttons, b.icon);
     return boxes;
 }
 
@@ -181,9 +183,8 @@ TEST_F(EventDialogTest, RefusedEntriesKeepTheDialogOpenWithTheirFields)
         SCOPED_TRACE(c.message);
         Type({{dialog.pMonth, "5"}, {dialog.pDay, c.day}, {dialog.pName, c.name}});
         const Lines typed = Fields(dialog);
-        EXPECT_EQ(
-            Answering(MbResult::Ok, [&] { (dialog.*c.press)(); }),
-            Lines{Box("イベント登録", c.message, platform::MbButtons::Ok, platform::MbIcon::Exclamation)});
+        EXPECT_EQ(Answering(MbResult::Ok, [&] { (dialog.*c.press)(); }),
+                  (Boxes{{"イベント登録", c.message, MbButtons::Ok, MbIcon::Exclamation}}));
         EXPECT_EQ(Fields(dialog), typed);
         EXPECT_EQ((Ints{dialog.bRefused, dialog.GetReturnCode(), Events::nCount}), (Ints{1, 0, 0}));
     }
@@ -223,7 +224,7 @@ TEST_F(EventDialogTest, NextRegistersEachCutNameUntilCancelAndUntouchedFieldsReg
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(EventDialogTest, TheListShowsTheStoreInCp932OrderAndOkWithoutChangesKeepsIt)
+TEST_F(EventDialogTest, TheListShowsTheStoreInCp932OrderKeepsItWithoutChangesAndListsWhatNextAdded)
 {
     EventListDialog& list = OpenList();
     ExpectPlaced(list, wxSize(265, 113));
@@ -243,9 +244,30 @@ TEST_F(EventDialogTest, TheListShowsTheStoreInCp932OrderAndOkWithoutChangesKeeps
     EXPECT_EQ(StoreLines(), kFile);
     EXPECT_EQ((Ints{list.GetReturnCode(), Evs.bModify}), (Ints{1, 0}));
     EXPECT_TRUE(messages.shown.empty());
+
+    EventListDialog& adding = OpenList();
+    adding.pList->SetSelection(0);  // a weekday rule: its checked box counts as a change
+    WhenModal<EventEditDialog>([](EventEditDialog& editor) { editor.CmOk(); });
+    adding.CmEventEdit();
+    EXPECT_EQ((Ints{Events::nCount, adding.bModified}), (Ints{5, 1}));
+    EXPECT_EQ(ListLines(adding), kListed) << "the same line came back";
+    WhenModal<EventEditDialog>([](EventEditDialog& editor) {
+        EXPECT_EQ(Fields(editor), Lines(5));
+        EXPECT_FALSE(editor.pWeekCheck->GetValue() || editor.pWeekText->IsEnabled());
+        EXPECT_TRUE(editor.pNextButton->IsEnabled());
+        Type({{editor.pMonth, "1"}, {editor.pDay, "1"}, {editor.pName, "元日"}});
+        editor.CmEventNext();
+        Type({{editor.pMonth, "2"}, {editor.pDay, "3"}, {editor.pName, "節分"}});
+        editor.CmEventNext();
+    });
+    adding.CmEventAdd();
+    Lines expected = kListed;
+    expected.insert(expected.begin(), {"****/ 1/ 1,元日", "****/ 2/ 3,節分"});
+    EXPECT_EQ(ListLines(adding), expected);
+    adding.CmOk();
+    EXPECT_EQ(StoreLines(), expected);
 }
 
-// The same change and delete, confirmed with OK or dropped with Cancel.
 TEST_F(EventDialogTest, ChangeAndDeleteInTheListRebuildTheStoreOnOkAndAreDroppedOnCancel)
 {
     for (const bool confirm : {true, false}) {
@@ -269,8 +291,8 @@ TEST_F(EventDialogTest, ChangeAndDeleteInTheListRebuildTheStoreOnOkAndAreDropped
         Answering(MbResult::No, [&] { list.CmEventDelete(); });
         EXPECT_EQ(ListLines(list), changed) << "No keeps the line";
         EXPECT_EQ(Answering(MbResult::Yes, [&] { list.CmEventDelete(); }),
-                  Lines{Box("イベント削除", "****/12/25,あ\n－ 削除しますか？", platform::MbButtons::YesNo,
-                            platform::MbIcon::Question)});
+                  (Boxes{{"イベント削除", "****/12/25,あ\n－ 削除しますか？", MbButtons::YesNo,
+                          MbIcon::Question}}));
         const Lines kept = {"****/**/第２火曜日,C", "****/12/25,Ａ", "1996/ 5/ 4,B"};
         EXPECT_EQ(ListLines(list), kept);
         EXPECT_EQ(Events::nCount, 5) << "deleting touches only the list";
@@ -281,39 +303,14 @@ TEST_F(EventDialogTest, ChangeAndDeleteInTheListRebuildTheStoreOnOkAndAreDropped
             continue;
         }
         EXPECT_EQ(Answering(MbResult::No, [&] { list.CmCancel(); }),
-                  Lines{Box("イベント登録", "イベントは変更されています。\n登録しなくてもよいですか？",
-                            platform::MbButtons::YesNo, platform::MbIcon::Question)});
+                  (Boxes{{"イベント登録", "イベントは変更されています。\n登録しなくてもよいですか？",
+                          MbButtons::YesNo, MbIcon::Question}}));
         EXPECT_EQ(list.GetReturnCode(), 0) << "No keeps the list open";
         EXPECT_EQ(ListLines(list), kept);
         Answering(MbResult::Yes, [&] { list.CmCancel(); });
         EXPECT_EQ(list.GetReturnCode(), 2);
         EXPECT_EQ(StoreLines(), kFile);
     }
-}
-
-TEST_F(EventDialogTest, AddingAfterAChangeOpensEmptyAndListsWhatNextRegistered)
-{
-    EventListDialog& list = OpenList();
-    list.pList->SetSelection(0);  // a weekday rule: its checked box counts as a change
-    WhenModal<EventEditDialog>([](EventEditDialog& editor) { editor.CmOk(); });
-    list.CmEventEdit();
-    EXPECT_EQ((Ints{Events::nCount, list.bModified}), (Ints{5, 1}));
-    EXPECT_EQ(ListLines(list), kListed) << "the same line came back";
-    WhenModal<EventEditDialog>([](EventEditDialog& editor) {
-        EXPECT_EQ(Fields(editor), Lines(5));
-        EXPECT_FALSE(editor.pWeekCheck->GetValue() || editor.pWeekText->IsEnabled());
-        EXPECT_TRUE(editor.pNextButton->IsEnabled());
-        Type({{editor.pMonth, "1"}, {editor.pDay, "1"}, {editor.pName, "元日"}});
-        editor.CmEventNext();
-        Type({{editor.pMonth, "2"}, {editor.pDay, "3"}, {editor.pName, "節分"}});
-        editor.CmEventNext();
-    });
-    list.CmEventAdd();
-    Lines expected = kListed;
-    expected.insert(expected.begin(), {"****/ 1/ 1,元日", "****/ 2/ 3,節分"});
-    EXPECT_EQ(ListLines(list), expected);
-    list.CmOk();
-    EXPECT_EQ(StoreLines(), expected);
 }
 
 // Saving writes the file the events came from, even when the settings name
@@ -358,6 +355,22 @@ TEST_F(EventDialogTest, EventsEnteredInTheDialogsShowInTheGridAndAreSavedInListO
     frame->Close(true);
     PumpEvents();
     EXPECT_TRUE(messages.shown.empty()) << "saved: no question at the end";
+}
+
+// Help beside the editor takes input at once; the name keeps within a record's 61 bytes.
+TEST_F(AppTest, TheEventEditorLeavesHelpUsableAndKeepsItsNameWithinARecord)
+{
+    WhenModal<EventEditDialog>([](EventEditDialog& editor) {
+        wxTheApp->CallAfter(
+            [] { OpenWindows<wxHtmlHelpFrame>().at(0)->Close(true); });  // ends a help holding the press
+        Press(editor.FindWindow(771));
+        const std::vector<wxHtmlHelpFrame*> help = OpenWindows<wxHtmlHelpFrame>();
+        ASSERT_EQ(help.size(), 1u) << "the editor waited for the help to close";
+        EXPECT_EQ(gtk_window_group_get_current_grab(gtk_window_get_group(help[0]->GetHandle())), nullptr);
+        editor.pName->SetValue("a" + wxString(wxUniChar(0x9577), 32));  // 長
+        EXPECT_EQ(editor.pName->GetValue(), "a" + wxString(wxUniChar(0x9577), 30));
+    });
+    SendCommand(StartProgram(), commands::kEventEdit);
 }
 
 }  // namespace

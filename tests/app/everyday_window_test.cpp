@@ -46,12 +46,16 @@ TEST_F(AppTest, EveryLineCanBeSeenAndKeysAndCommandsMoveWithinTheAlmanacsYears)
     EXPECT_EQ(window->GetClientSize().y / h, TMyWindow::kHeaderLines + 31);
     const wxImage month = RenderMonth(window);
     EXPECT_TRUE(month.GetBlue(w / 2, 21 * h + h / 2) < 128 && month.GetRed(w / 2, 21 * h + h / 2) > 200);
+    Click(window, 9 * h + 1);
+    EXPECT_EQ(kc.nDay, 1) << "no day window yet: the table keeps its day";
     Click(window, 4 * h + 1, wxEVT_LEFT_DCLICK);  // 3 May, whose event takes columns 8 to 55
     TVesomaWindow* day = OpenWindows<TVesomaWindow>().at(0);
     Render({1, 1}, [day](wxDC& dc) { day->Paint(dc); });
     EXPECT_GE(day->Canvas()->GetVirtualSize().x, 56 * w);
     day->Canvas()->Scroll(10, 10);
     Click(window, 5 * h + 1);
+    EXPECT_EQ((std::array<int, 3>{ActDate[2], kc.nDay, CStatus::bUmsLoad}), (std::array<int, 3>{4, 4, 0}))
+        << "the day window follows; no fortune file in the folder";
     EXPECT_EQ(day->Canvas()->GetViewStart(), wxPoint(0, 0));
     const char *const kAfter = "2100年12月より後の暦は表示できません",
                       *const kBefore = "1900年1月より前の暦は表示できません";
@@ -60,7 +64,9 @@ TEST_F(AppTest, EveryLineCanBeSeenAndKeysAndCommandsMoveWithinTheAlmanacsYears)
         {WXK_DOWN, 0, {2001, 5, 5, 6}, ""}, {0, 0, {2001, 5, 31, 32}, ""}, {WXK_DOWN, 0, {2001, 6, 1, 2}, ""},
         {0, commands::kPreviousDay, {2001, 5, 31, 32}, ""}, {WXK_PAGEUP, 0, {2001, 4, 30, 31}, ""},
         {0, commands::kVesomaBefore, {2001, 3, 30, 0}, ""}, {WXK_DOWN, 0, {2001, 3, 30, 31}, ""},
-        {WXK_HOME, 0, {2001, 5, 20, 21}, ""}, {0, 0, {2100, 12, 31, 32}, ""}, {WXK_DOWN, 0, {2100, 12, 31, 32}, kAfter},
+        {0, 0, {2000, 12, 31, 32}, ""}, {0, commands::kVesomaAfter, {2001, 1, 31, 0}, ""},
+        {0, commands::kVesomaBefore, {2000, 12, 31, 0}, ""}, {WXK_HOME, 0, {2001, 5, 20, 21}, ""},
+        {0, 0, {2100, 12, 31, 32}, ""}, {WXK_DOWN, 0, {2100, 12, 31, 32}, kAfter},
         {WXK_PAGEDOWN, 0, {2100, 12, 31, 32}, kAfter}, {0, commands::kVesomaAfter, {2100, 12, 31, 32}, kAfter},
         {0, 0, {1900, 1, 1, 2}, ""}, {WXK_UP, 0, {1900, 1, 1, 2}, kBefore}, {0, commands::kToday, {2001, 5, 20, 21}, ""},
         {0, 0, {1900, 1, 1, 2}, ""}, {0, commands::kVesomaBefore, {1900, 1, 1, 2}, kBefore}};

@@ -14,12 +14,8 @@ namespace {
 
 using PictureTest = AppTest;
 
-// Each page at the narrowest width the viewer is made for and at a common one:
-// no line wider than the view; no wrapped line that starts with a mark that
-// closes (、。）」 small kana) or ends with one that opens (（「); the text as
-// written but for blanks (the source's line ends between Japanese characters
-// show none); the search still finding words whole. Pictures of two pages as
-// laid out go beside the test program.
+// At the narrowest width the viewer is made for and a common one; the text as written but for blanks
+// (the source's line ends between Japanese characters show none); the search still finds words whole.
 TEST_F(PictureTest, HelpPagesWrapInsideTheViewAtAnyWidth)
 {
     const wxString noStart = wxString::FromUTF8("、。）」』ぁぃぅぇぉっゃゅょァィゥェォッャュョー");

@@ -13,15 +13,13 @@
 
 namespace {
 
-using IcsWindowTest = AppTest;
-
 // The 六曜 events and the user's events that python3-icalendar reads in path.
 const char* const kCount = R"py(/usr/bin/python3 -c "import sys, icalendar
 c = [str(e['CATEGORIES'].to_ical(), 'utf-8') for e in
      icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read()).walk('VEVENT')]
 sys.exit(0 if (c.count('六曜'), c.count('予定')) == (730, 2) else 1)" )py";
 
-TEST_F(IcsWindowTest, TheCommandWritesTheFileTheDialogChose)
+TEST_F(AppTest, TheIcalendarCommandWritesTheFileTheDialogChose)
 {
     WriteFile("VESOMA.CAL", "2027/ 3/ 3,書き出しの確認\r\n2026/ 1/ 1,年の初め\r\n");
     TMainFrame* frame = StartProgram();

@@ -2,14 +2,17 @@
 // commands, month stepping, the selection of a day, closing and help.
 #include <cstring>
 #include <set>
+#include <tuple>
 #include <utility>
 
+#include <gmock/gmock.h>
 #include <wx/dcclient.h>
 #include <wx/menu.h>
 #include <wx/statbmp.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
 
+#include "desktop/app/info_window.h"
 #include "desktop/app/screen_cell.h"
 #include "desktop/platform/wx_text.h"
 #include "desktop/resources/help.h"
@@ -18,12 +21,10 @@
 
 namespace {
 
-using StartUpTest = AppTest;
-
-TEST_F(StartUpTest, WithoutProfileShowsTodayUnderTheCaptionOfTheStringTableAndWritesOnlyThePlace)
+TEST_F(AppTest, WithoutProfileShowsTodayUnderTheCaptionOfTheStringTableAndWritesOnlyThePlace)
 {
     TMainFrame* frame = StartProgram();
-    EXPECT_EQ(ShownDate(), (std::vector<int>{2001, 5, 20}));
+    EXPECT_THAT(ActDate, testing::ElementsAre(2001, 5, 20));
     EXPECT_EQ(frame->GetTitle().utf8_string(), "Ｑｕｅｌｏｎの運勢暦");
     EXPECT_TRUE(frame->GetIcon().IsOk() && messages.shown.empty());
     PumpEvents();
@@ -32,20 +33,34 @@ TEST_F(StartUpTest, WithoutProfileShowsTodayUnderTheCaptionOfTheStringTableAndWr
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(workDir), {}), 1);  // the profile
 }
 
-TEST_F(StartUpTest, TodaysEventsAreMarkedOnlyWhenTheSettingAsks)
+// {event date, EventInfo, the day the table shows, today's-events windows}
+TEST_F(AppTest, TodaysEventsAreMarkedAndShownOnlyWhenTheSettingAsksAndThereAreAnyAndTheWindowFollowsTheDay)
 {
-    WriteFile("VESOMA.CAL", "2001/ 5/20,誕生日\r\n");
-    for (const auto& [eventInfo, shownDay] : {std::pair{0, 1}, std::pair{1, 20}}) {
+    for (const auto& [date, eventInfo, shownDay, windows] :
+         {std::tuple{"2001/ 5/21", 1, 1, 0u}, {"2001/ 5/20", 0, 1, 0u}, {"2001/ 5/20", 1, 20, 1u}}) {
+        WriteFile("VESOMA.CAL", date + std::string(",誕生日\r\n"));
         WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=" + std::to_string(eventInfo) + "\n");
         const int first[3] = {2001, 5, 1};
         kc.SetDate(first);
-        StartProgram()->Destroy();
-        EXPECT_EQ(kc.nDay, shownDay) << "EventInfo=" << eventInfo;
+        TMainFrame* frame = StartProgram();
+        EXPECT_EQ(OpenWindows<TInfoWindow>().size(), windows) << date << " EventInfo=" << eventInfo;
+        frame->Destroy();
+        EXPECT_EQ(kc.nDay, shownDay) << date << " EventInfo=" << eventInfo;
     }
     EXPECT_TRUE(messages.shown.empty());
+    // Shown on a day without events, the window closes itself.
+    TMainFrame* frame = StartProgram();
+    const int tomorrow[3] = {2001, 5, 21};
+    kc.SetDate(tomorrow);
+    new TInfoWindow(frame->Client(), "");
+    for (int i = 0; i < 5 && !OpenWindows<TInfoWindow>().empty(); ++i) {
+        PumpEvents();
+        wxTheApp->ProcessIdle();
+    }
+    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
 }
 
-TEST_F(StartUpTest, FailingEventFileIsReportedAndTheProgramRunsOn)
+TEST_F(AppTest, FailingEventFileIsReportedAndTheProgramRunsOn)
 {
     std::filesystem::create_directory(workDir / "folder.cal");
     WriteFile("VESOMA.ini", "[VESOMA]\nEventFile=folder.cal\n");
@@ -57,9 +72,7 @@ TEST_F(StartUpTest, FailingEventFileIsReportedAndTheProgramRunsOn)
     EXPECT_TRUE(frame->IsShown());
 }
 
-using FrameTest = AppTest;
-
-TEST_F(FrameTest, CommandsWithAHandlerAreEnabledWithTheirPicturesAndHints)
+TEST_F(AppTest, CommandsWithAHandlerAreEnabledWithTheirPicturesAndHints)
 {
     TMainFrame* frame = StartProgram();
     std::vector<int> disabled;
@@ -104,7 +117,7 @@ TEST_F(FrameTest, CommandsWithAHandlerAreEnabledWithTheirPicturesAndHints)
     EXPECT_TRUE(icon && icon->GetBitmap().IsOk());
 }
 
-TEST_F(FrameTest, ClosingAsksAboutUnsavedEventsAndAFailedSaveKeepsTheProgramOpen)
+TEST_F(AppTest, ClosingAsksAboutUnsavedEventsAndAFailedSaveKeepsTheProgramOpen)
 {
     WriteFile("VESOMA.ini", "[VESOMA]\nEventFile=missing/VESOMA.CAL\n");
     MessageRecorder yes(platform::MbResult::Yes);
@@ -130,7 +143,7 @@ TEST_F(FrameTest, ClosingAsksAboutUnsavedEventsAndAFailedSaveKeepsTheProgramOpen
     EXPECT_EQ(no.LastCaption(), "イベント");
 }
 
-TEST_F(FrameTest, HelpOpensItsPagesAgainAfterAQuitAndClosesWithTheProgram)
+TEST_F(AppTest, HelpOpensItsPagesAgainAfterAQuitAndClosesWithTheProgram)
 {
     wxWeakRef<TMainFrame> frame = StartProgram();
     SendCommand(frame, commands::kHelp);
@@ -152,21 +165,6 @@ TEST_F(FrameTest, HelpOpensItsPagesAgainAfterAQuitAndClosesWithTheProgram)
     EXPECT_EQ(HelpPage(), "");
 }
 
-using MonthTest = AppTest;
-
-// The stepping rules are the date arrows' (tests/core): here their wiring.
-TEST_F(MonthTest, NextAndPreviousMonthCommandsStepTheMonthAndKeepTheDay)
-{
-    TMainFrame* frame = StartProgram();
-    ActDate[0] = 2000;
-    ActDate[1] = 12;
-    ActDate[2] = 31;
-    SendCommand(frame, commands::kVesomaAfter);
-    EXPECT_EQ(ShownDate(), (std::vector<int>{2001, 1, 31}));
-    SendCommand(frame, commands::kVesomaBefore);
-    EXPECT_EQ(ShownDate(), (std::vector<int>{2000, 12, 31}));
-}
-
 // Whether the selection band covers grid line `line` of a rendering whose first
 // line is grid line `top`: column 77 is never written, so it shows the background.
 bool BandOn(const wxImage& image, const TMyWindow* window, int line, int top = 0)
@@ -176,12 +174,15 @@ bool BandOn(const wxImage& image, const TMyWindow* window, int line, int top = 0
     return image.GetRed(x, y) < 128 && image.GetGreen(x, y) < 128 && image.GetBlue(x, y) < 128;
 }
 
-// A click on a day line selects the day under one band until the next full
-// repaint, also when scrolled; a double click opens the day window.
-TEST_F(MonthTest, OnlyClicksOnDayLinesSelectADayAndADoubleClickOpensIt)
+// The month window is 81 cells wide; a cell is at least a pixel even when the font measures nothing.
+TEST_F(AppTest, OnlyClicksOnDayLinesSelectADayAndADoubleClickOpensItWhateverTheFont)
 {
     TMainFrame* frame = StartProgram();
     TMyWindow* window = frame->Client();
+    wxClientDC dc(window);
+    dc.SetFont(window->GetFont());
+    EXPECT_EQ(dc.GetTextExtent(platform::WxFromSjis(platform::SjisText("暦"))).x, 2 * window->nCharWidth);
+    EXPECT_EQ(window->GetClientSize().x, 81 * window->nCharWidth);
     ActDate[1] = 2;  // 28 days: the day lines are 2 to 29
     ActDate[2] = 15;
     RenderMonth(window);
@@ -223,19 +224,8 @@ TEST_F(MonthTest, OnlyClicksOnDayLinesSelectADayAndADoubleClickOpensIt)
     Click(window, 1);
     EXPECT_EQ((std::vector<int>{ActDate[2], window->nSelectLine}), (std::vector<int>{2, 3}));
     EXPECT_TRUE(BandOn(RenderMonth(window), window, 3, 3));
-}
 
-// The month window is 81 cells of the almanac font wide; clicks are
-// divided by the cell, which is at least a pixel even when the font measures nothing.
-TEST_F(MonthTest, TheCharacterCellSizesTheFrameAndTakesClicksWhateverTheFont)
-{
-    TMainFrame* frame = StartProgram();
-    TMyWindow* window = frame->Client();
-    wxClientDC dc(window);
-    dc.SetFont(window->GetFont());
-    EXPECT_EQ(dc.GetTextExtent(platform::WxFromSjis(platform::SjisText("暦"))).x, 2 * window->nCharWidth);
-    EXPECT_EQ(window->GetClientSize().x, 81 * window->nCharWidth);
-
+    window->Scroll(0, 0);
     window->SetFont(wxFont(wxFontInfo(wxSize(0, 1))));
     dc.SetFont(window->GetFont());
     ASSERT_EQ(MeasureCell(dc), wxSize(0, 0)) << "the font must measure nothing for this test";

@@ -3,6 +3,7 @@
 #include <array>
 #include <chrono>
 #include <cstring>
+#include <tuple>
 
 #include <wx/checkbox.h>
 #include <wx/textctrl.h>
@@ -16,31 +17,26 @@
 
 namespace {
 
+using Flags3 = std::tuple<int, int, int>;
 // EventInfo, Table and Unsei as the program holds them.
-std::array<int, 3> Flags()
+auto Flags()
 {
-    return {CStatus::EventInfo, CStatus::TableType, CStatus::UnseiDisp};
+    return std::tie(CStatus::EventInfo, CStatus::TableType, CStatus::UnseiDisp);
 }
 
 class SettingsDialogTest : public AppTest {
 protected:
     void TearDown() override
     {
-        if (dialog)
-            dialog->Destroy();
         resources::QuitHelp();
         AppTest::TearDown();
     }
-    // The dialog as the settings command opens it for EventInfo, Table, Unsei.
-    void Open(const std::array<int, 3>& flags, const char* eventFile = "VESOMA.CAL")
+    // The dialog as the settings command opens it for EventInfo, Table, Unsei; it goes with its owner.
+    void Open(const Flags3& flags, const char* eventFile = "VESOMA.CAL")
     {
-        if (dialog)
-            dialog->Destroy();
-        CStatus::EventInfo = flags[0];
-        CStatus::TableType = flags[1];
-        CStatus::UnseiDisp = flags[2];
+        Flags() = flags;
         FillInitSet(eventFile);
-        dialog = new TInitSetDialog(nullptr, "InitSetBox");
+        dialog = new TInitSetDialog(Owner(), "InitSetBox");
         ASSERT_TRUE(dialog->IsLoaded());
         ASSERT_TRUE(dialog->TransferDataToWindow());
     }
@@ -60,20 +56,25 @@ protected:
     char szEventFile[kEventFileSize] = {};
 };
 
-TEST_F(SettingsDialogTest, OpensAtItsPlaceInTheOwnerAndItsHelpButtonShowsTheSettingsPage)
+TEST_F(SettingsDialogTest, OpensInTheOwnerWithHelpAndAFileChooserAndAsksBeforeStartingANewEventFile)
 {
     std::strcpy(szHelpFile, "VESOMA.HLP");
     Owner()->SetSize(100, 80, 600, 400);
-    auto* d = new TInitSetDialog(Owner(), "InitSetBox");
-    EXPECT_EQ(d->GetPosition(), Owner()->ClientToScreen(d->ConvertDialogToPixels(wxPoint(44, 45))));
-    Press(d->FindWindow(771));
+    Open({1, 1, 1});  // VESOMA.CAL is missing, but not newly named: no question
+    EXPECT_EQ(dialog->GetPosition(), Owner()->ClientToScreen(dialog->ConvertDialogToPixels(wxPoint(44, 45))));
+    Press(dialog->FindWindow(771));
     EXPECT_EQ(HelpPage(), "settings.html");
+    for (const char* name : {"VESOMA.CAL", "/dev/null", "NEW.CAL"}) {  // the answer, Ok, is not Yes
+        dialog->EventFileEdit()->ChangeValue(name);
+        EXPECT_EQ(dialog->TransferDataFromWindow(), name[0] != 'N') << name;
+    }
+    EXPECT_TRUE(messages.shown.size() == 1 && dialog->FindWindow(515));
 }
 
 TEST_F(SettingsDialogTest, TheTableIsShownAsTwoChecksAndStoredAsTheirCount)
 {
     const struct {
-        std::array<int, 3> before, after;  // EventInfo, Table, Unsei
+        Flags3 before, after;
         std::vector<int> clicks;
         std::array<bool, 4> shown;  // 520-523 on opening
     } cases[] = {
@@ -84,7 +85,7 @@ TEST_F(SettingsDialogTest, TheTableIsShownAsTwoChecksAndStoredAsTheirCount)
         {{1, -1, 1}, {1, 0, 1}, {521}, {true, true, false, true}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE("Table " + std::to_string(c.before[1]));
+        SCOPED_TRACE("Table " + std::to_string(std::get<1>(c.before)));
         ASSERT_NO_FATAL_FAILURE(Open(c.before));
         EXPECT_EQ(Checks(), c.shown);
         EXPECT_EQ(dialog->Check(522)->IsEnabled(), Checks()[1]);
@@ -93,7 +94,7 @@ TEST_F(SettingsDialogTest, TheTableIsShownAsTwoChecksAndStoredAsTheirCount)
             EXPECT_EQ(dialog->Check(522)->IsEnabled(), Checks()[1]) << "after clicking " << id;
         }
         Confirm();
-        EXPECT_EQ(Flags(), c.after);
+        EXPECT_EQ(Flags3(Flags()), c.after);
     }
 }
 
@@ -137,18 +138,16 @@ TEST_F(SettingsDialogTest, ACancelledCommandLeavesTheProfileAndItsTimeStampAConf
     };
     runCommand(wxID_CANCEL);
     EXPECT_TRUE(fs::last_write_time(ini) == stamp && ReadBytes(ini) == before);
-    EXPECT_EQ(Flags(), (std::array<int, 3>{0, 5, 1}));
+    EXPECT_EQ(Flags3(Flags()), Flags3(0, 5, 1));
 
     const MessageRecorder startNewFile(platform::MbResult::Yes);  // NEW.CAL does not exist
     runCommand(wxID_OK);
     EXPECT_NE(fs::last_write_time(ini), stamp);
     EXPECT_EQ(ReadBytes(ini), platform::ToSjis("; 自分の設定\r\n[VESOMA]\r\nTable=1\r\nEventInfo=0\r\n"
                                                "EventFile=NEW.CAL\r\nUnsei=0\r\n"));
-    EXPECT_EQ(Flags(), (std::array<int, 3>{0, 1, 0}));
+    EXPECT_EQ(Flags3(Flags()), Flags3(0, 1, 0));
 }
 
-// Each choice of the almanac rebuilds the month shown at once, before any
-// repaint, and is kept for the next start.
 TEST_F(SettingsDialogTest, TheAlmanacChoicesRebuildTheMonthShownAndAreKeptForTheNextStart)
 {
     struct Case {

@@ -1,12 +1,10 @@
-// The date dialog, the six-day-cycle window, the day window and the
-// today's-events window as the main window opens them. The pictures of the
-// windows go into the build tree beside the test program for people to look
-// at; they are never compared with a stored picture. Each PictureTest runs in
-// a process and on a display of its own (see CMakeLists.txt).
+// The date dialog and the windows the main window opens. Their pictures go beside the test program for
+// people to look at, never compared with a stored one; each PictureTest runs alone (see CMakeLists.txt).
 #include <array>
 #include <cstdlib>
 #include <tuple>
 
+#include <gmock/gmock.h>
 #include <wx/button.h>
 #include <wx/textctrl.h>
 
@@ -51,38 +49,27 @@ T* OpenedTwice(TMainFrame* frame, int command)
     return OpenWindows<T>().size() == 1 ? OpenWindows<T>()[0] : nullptr;
 }
 
-class DateDialogTest : public AppTest {
-protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        // Dialog units are measured against the owner; the dialog goes with it.
-        dialog = new SetDateDialog(Owner(), platform::SjisText("表示する月の設定"), date.data());
-        ASSERT_TRUE(dialog->IsLoaded());
-    }
-    void Type(std::array<const char*, 3> fields)
-    {
+// The upper or lower half of a field's arrows steps it and carries into the next field, rewriting only the
+// fields that changed. OK writes the caller's date only when valid; an invalid one is shown as it reads,
+// twice.
+TEST_F(AppTest, TheDateDialogsArrowsStepItsFieldsAndOkWritesOnlyAValidDate)
+{
+    std::array<int, 3> date{2001, 5, 20};
+    // Dialog units are measured against the owner; the dialog goes with it.
+    auto* dialog = new SetDateDialog(Owner(), platform::SjisText("表示する月の設定"), date.data());
+    ASSERT_TRUE(dialog->IsLoaded());
+    const auto type = [dialog](std::array<const char*, 3> fields) {
         for (int i = 0; i < 3; ++i)
             dialog->pEdit[i]->ChangeValue(fields[i]);
-    }
-    std::string Fields() const
-    {
-        const auto field = [this](int i) { return dialog->pEdit[i]->GetValue().utf8_string(); };
+    };
+    const auto fields = [dialog] {
+        const auto field = [dialog](int i) { return dialog->pEdit[i]->GetValue().utf8_string(); };
         return field(0) + "/" + field(1) + "/" + field(2);
-    }
-
-    std::array<int, 3> date{2001, 5, 20};
-    SetDateDialog* dialog = nullptr;
-};
-
-// A click on the upper or lower half of a field's arrows steps it and carries
-// into the next field; only the fields that changed are rewritten.
-TEST_F(DateDialogTest, ArrowClicksStepTheFieldsAndRewriteOnlyThoseTheyChanged)
-{
-    EXPECT_EQ(Fields(), "2001/5/20");
+    };
+    EXPECT_EQ(fields(), "2001/5/20");
     EXPECT_EQ(dialog->GetTitle().utf8_string(), "表示する月の設定");
     EXPECT_GT(dialog->pSpin[2]->GetClientSize().y, 8);  // placed as the resource says
-    // The typed fields, the field clicked, up or down, the fields shown.
+    // The typed fields, the field whose upper or lower arrow half is clicked, the fields shown.
     const std::tuple<std::array<const char*, 3>, int, bool, const char*> steps[] = {
         {{"2000", "13", "xx"}, 0, true, "2002/13/xx"},
         {{"2000", "ab", "5"}, 2, true, "2000/1/1"},  // no month 0
@@ -92,43 +79,36 @@ TEST_F(DateDialogTest, ArrowClicksStepTheFieldsAndRewriteOnlyThoseTheyChanged)
         {{"2000", "2", "29"}, 0, false, "1999/2/29"},
     };
     for (const auto& [typed, field, up, shown] : steps) {
-        Type(typed);
+        type(typed);
         Click(dialog->pSpin[field], up ? 1 : dialog->pSpin[field]->GetClientSize().y - 2);
-        EXPECT_EQ(Fields(), shown);
+        EXPECT_EQ(fields(), shown);
     }
-}
 
-// Only OK with a valid date writes the caller's date; an invalid one is shown
-// as it reads, twice, and keeps the dialog open.
-TEST_F(DateDialogTest, OkRefusesAnInvalidDateCancelLeavesTheDateAndOkWritesAValidOne)
-{
     dialog->Move(10, 10);
     dialog->Show();
     Screenshot(dialog, "views_date_dialog.png");
-    Type({"2001", "2", "29"});
+    type({"2001", "2", "29"});
     dialog->CmOk();
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.LastText() + " " + messages.LastCaption(), "2001/2/29 日付が不正です");
     EXPECT_EQ(messages.shown.back().icon, platform::MbIcon::Exclamation);
     EXPECT_EQ(dialog->GetReturnCode(), 0);
-    EXPECT_EQ(Fields(), "2001/2/29");
-    Type({"abcd", "x", ""});
+    EXPECT_EQ(fields(), "2001/2/29");
+    type({"abcd", "x", ""});
     dialog->CmOk();
     EXPECT_EQ(messages.LastText(), "0/0/0");
-    Type({"1999", "1", "1"});
+    type({"1999", "1", "1"});
     dialog->CmCancel();
     EXPECT_EQ(dialog->GetReturnCode(), 2);
     EXPECT_EQ(date, (std::array<int, 3>{2001, 5, 20}));
-    Type({"2000", "2", "29"});
+    type({"2000", "2", "29"});
     dialog->CmOk();
     EXPECT_EQ((std::vector<int>{int(messages.shown.size()), dialog->GetReturnCode()}),
               (std::vector<int>{4, 1}));
     EXPECT_EQ(date, (std::array<int, 3>{2000, 2, 29}));
 }
 
-using ViewsTest = AppTest;
-
-TEST_F(ViewsTest, TheDateCommandChangesTheShownMonthOnOkOnly)
+TEST_F(AppTest, TheDateCommandChangesTheShownMonthOnOkOnly)
 {
     TMainFrame* frame = StartProgram();
     PumpEvents();
@@ -138,41 +118,8 @@ TEST_F(ViewsTest, TheDateCommandChangesTheShownMonthOnOkOnly)
             ok ? dialog.CmOk() : dialog.CmCancel();
         });
         SendCommand(frame, commands::kVesomaDate);
-        EXPECT_EQ(ShownDate(), (std::vector<int>{2001, shown, 20})) << month;
+        EXPECT_THAT(ActDate, testing::ElementsAre(2001, shown, 20)) << month;
     }
-}
-
-TEST_F(ViewsTest, TheDayWindowFollowsTheSelectedDay)
-{
-    TMainFrame* frame = StartProgram();
-    TMyWindow* window = frame->Client();
-    RenderMonth(window);
-    kc.SetDate(kToday);
-    Click(window, 5 * window->nCharHeight + 1);
-    EXPECT_EQ(kc.nDay, 20);  // no day window yet: the table keeps its day
-    SendCommand(frame, commands::kVesomaCreate);
-    Click(window, 9 * window->nCharHeight + 1);
-    EXPECT_EQ((std::vector<int>{ActDate[2], kc.nDay, CStatus::bUmsLoad}), (std::vector<int>{8, 8, 0}))
-        << "no fortune file in the folder";
-}
-
-TEST_F(ViewsTest, NoEventsWindowWithoutEventsOrWhenTheSettingIsOffAndItClosesItselfOnADayWithout)
-{
-    WriteFile("VESOMA.CAL", "2001/ 5/21,あした\r\n");
-    StartProgram()->Destroy();
-    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
-    WriteFile("VESOMA.CAL", TodaysEvents(2));
-    WriteFile("VESOMA.ini", "[VESOMA]\nEventInfo=0\n");
-    TMainFrame* frame = StartProgram();
-    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
-    const int tomorrow[3] = {2001, 5, 21};
-    kc.SetDate(tomorrow);
-    new TInfoWindow(frame->Client(), "");
-    for (int i = 0; i < 5 && !OpenWindows<TInfoWindow>().empty(); ++i) {
-        PumpEvents();
-        wxTheApp->ProcessIdle();
-    }
-    EXPECT_TRUE(OpenWindows<TInfoWindow>().empty());
 }
 
 using PictureTest = AppTest;

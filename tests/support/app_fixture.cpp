@@ -88,11 +88,6 @@ void SendCommand(TMainFrame* frame, int id)
     frame->GetEventHandler()->ProcessEvent(command);
 }
 
-std::vector<int> ShownDate()
-{
-    return {ActDate[0], ActDate[1], ActDate[2]};
-}
-
 void Press(wxWindow* control)
 {
     auto* check = dynamic_cast<wxCheckBox*>(control);

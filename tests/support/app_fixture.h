@@ -1,7 +1,5 @@
-// What every window test starts from: an empty working folder of its own, a
-// fixed today, message boxes recorded instead of shown, and the application
-// state of a program that has not started yet; with the steps and readings
-// the window and printing tests share.
+// Every window test starts in an empty folder of its own, on a fixed today, with message boxes recorded
+// and the state of a program not started yet; with the steps and readings the window tests share.
 #pragma once
 
 #include <algorithm>
@@ -53,7 +51,6 @@ private:
 void PumpEvents();
 // A command of the menu, the tool bar or the accelerators, as the frame gets it.
 void SendCommand(TMainFrame* frame, int id);
-std::vector<int> ShownDate();  // {year, month, day}
 // A click on a button, a check box (which toggles) or a radio button (which
 // is set), as the toolkit reports it to the control's handlers.
 void Press(wxWindow* control);

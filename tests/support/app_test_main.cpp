@@ -1,6 +1,5 @@
-// Window tests share one toolkit start: the toolkit runs with a plain
-// application object (no main frame of its own), and each test builds the
-// frames it needs.
+// Window tests share one toolkit start on a plain application object (no main
+// frame of its own); each test builds the frames it needs.
 #include <cstdio>
 
 #include <gtest/gtest.h>
@@ -11,19 +10,10 @@
 #include "desktop/platform/toolkit_language.h"
 #include "desktop/resources/resources.h"
 
-namespace {
-
-class TestApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    wxApp::SetInstance(new TestApp);
+    wxApp::SetInstance(new wxApp);
     char name[] = "app_tests";
     char* toolkitArguments[] = {name, nullptr};
     int toolkitCount = 1;
