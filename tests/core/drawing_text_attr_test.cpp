@@ -16,14 +16,7 @@ namespace {
 class FontSurface : public platform::CellSurface {
 public:
     explicit FontSurface(std::string face) : CellSurface(1, 1, 1, 1), face_(std::move(face)) {}
-    platform::FontMetrics GetFontMetrics() const override
-    {
-        platform::FontMetrics font;
-        font.height = 14;
-        font.externalLeading = 2;
-        font.averageCharWidth = 7;
-        return font;
-    }
+    platform::FontMetrics GetFontMetrics() const override { return {14, 2, 7}; }
     std::string GetFaceName() const override { return face_; }
 
 private:
