@@ -43,8 +43,7 @@ TEST(DateArithmetic, CheckDateAcceptsTheRangeAndTellsWhatIsWrong)
 
 TEST(DateArithmetic, WeekdayAndWeekCode)
 {
-    // 1 January 1900 was a Monday; 15 January 2000 the third Saturday, 30
-    // December 2000 the fifth.
+    // 1 January 1900 was a Monday; 15 January 2000 the third Saturday, 30 December 2000 the fifth.
     const int cases[][5] = {{1900, 1, 1, 1, 33}, {2000, 1, 15, 6, 3 * 32 + 6}, {2000, 12, 30, 6, 5 * 32 + 6}};
     for (const auto& c : cases) {
         int date[4] = {c[0], c[1], c[2], 0};

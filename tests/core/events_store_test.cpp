@@ -148,15 +148,14 @@ TEST_F(EventFile, OneWriterAtATimeAndNoSilentOverwrite)
 {
     ASSERT_EQ(LoadBytes(file, kOld), 1);
     WriteBytes(temp, "a file of mine");
-    EXPECT_EQ(InChild(false,
-                      [&] {
-                          MessageRecorder boxes;
-                          const bool readOnly = Evs.LoadEvent(file.c_str()) == 1 && Evs.bReadOnly == 1 &&
-                                                Events::nCount == 1 && boxes.shown.size() == 1;
-                          return readOnly && Add("new") && Save() == 0 && Evs.bModify == 1 &&
-                                 boxes.LastText().find("使用中") != std::string::npos;
-                      }),
-              0);
+    const auto secondProgram = [&] {
+        MessageRecorder boxes;
+        const bool readOnly = Evs.LoadEvent(file.c_str()) == 1 && Evs.bReadOnly == 1 && Events::nCount == 1 &&
+                              boxes.shown.size() == 1;
+        return readOnly && Add("new") && Save() == 0 && Evs.bModify == 1 &&
+               boxes.LastText().find("使用中") != std::string::npos;
+    };
+    EXPECT_EQ(InChild(false, secondProgram), 0);
     EXPECT_EQ(ReadBytes(file), kOld);
 
     ASSERT_EQ(InChild(false, [&] { return WriteBytes(file, kNew + kOld), true; }), 0);
@@ -254,18 +253,16 @@ TEST_F(EventFile, FailedSaveKeepsTheFileAndTheChange)
             Add("a name long enough to fill the file size limit quickly");
         if (!obstacle.empty() && fs::create_directory(obstacle))
             WriteBytes(obstacle + "/inside", "x");
-        EXPECT_EQ(InChild(false,
-                          [&] {
-                              const rlimit limit{1000, 1000};
-                              std::signal(SIGXFSZ, SIG_IGN);
-                              if (obstacle.empty())
-                                  setrlimit(RLIMIT_FSIZE, &limit);
-                              MessageRecorder boxes;
-                              return Save() == 0 && Evs.bModify == 1 && boxes.shown.size() == 1 &&
-                                     boxes.LastCaption() + boxes.LastText() ==
-                                         "保存イベントの保存に失敗しました。";
-                          }),
-                  0);
+        const auto failingSave = [&] {
+            const rlimit limit{1000, 1000};
+            std::signal(SIGXFSZ, SIG_IGN);
+            if (obstacle.empty())
+                setrlimit(RLIMIT_FSIZE, &limit);
+            MessageRecorder boxes;
+            return Save() == 0 && Evs.bModify == 1 && boxes.shown.size() == 1 &&
+                   boxes.LastCaption() + boxes.LastText() == "保存イベントの保存に失敗しました。";
+        };
+        EXPECT_EQ(InChild(false, failingSave), 0);
         EXPECT_EQ(ReadBytes(file), kOld);
         auto entries = fs::directory_iterator(folder.File(""));
         EXPECT_EQ(std::distance(begin(entries), end(entries)), obstacle.empty() ? 1 : 2)

@@ -1,6 +1,6 @@
-// Holidays by the law of each year: every day of 1900-2050 against the
-// published list (tests/data), which holds every amendment's first and last
-// year, and the law's edges with equinox days other astronomies might find.
+// Holidays by the law of each year: every day of 1900-2050 against the published list (tests/data), which
+// holds every amendment's first and last year, and the law's edges with equinox days other astronomies
+// might find.
 #include "core/almanac/holiday_law.h"
 
 #include <cstdio>
@@ -58,8 +58,8 @@ TEST(HolidayLaw, EveryDayOf1900To2050AsPublished)
         EXPECT_LE(std::strlen(name), 14u) << platform::ToUtf8(name);
 }
 
-// Equinoxes put where the astronomy might: the holidays around them follow,
-// and a month is told only its own.
+// Equinoxes put where the astronomy might: the holidays around them follow, and a month is told only its
+// own.
 TEST(HolidayLaw, EquinoxesAsGivenAndTheDaysBesideThem)
 {
     const struct {
