@@ -1,6 +1,5 @@
-// The windows the terminal tool does not draw, on the character-cell surface:
-// the day window's extent and shown day, the today's-events window and the
-// six-day-cycle calendar.
+// The windows the terminal tool does not draw, on the character-cell surface: the day window's extent and
+// shown day, the today's-events window and the six-day-cycle calendar.
 #include <string>
 #include <tuple>
 #include <vector>
@@ -108,8 +107,8 @@ TEST_F(Views, TodaysWindowGreetsWithTheDateAndOneSentencePerEvent)
     char text[64];
     EXPECT_EQ(store.CheckEvent(today, text), 3);
 
-    // Breaking after the blank of "きょうは " makes this sentence three lines,
-    // one more than its byte count says; the next starts below it.
+    // Breaking after the blank of "きょうは " makes this sentence three lines, one more than its byte count
+    // says; the next starts below it.
     surface = platform::CellSurface(50, 20, 8, 16);
     Select(2000, 1, 5, {std::string(60, 'A'), "next"});
     EXPECT_EQ(DrawInfo(surface, table, store), 2);

@@ -151,8 +151,7 @@ TEST(WholeRange, AlmanacNotesOnTheirDays)
                                      "午酉", "子未", "卯申", "午酉", "酉戌", "子亥"};
     // 天赦日, its seasons counted here from the months of 小寒, 清明, 小暑, 寒露.
     const char* const tensha[4] = {"戊寅", "甲午", "戊申", "甲子"};
-    // 不成就日: lunisolar months 1 and 7 on the 3rd, 11th, 19th, 27th; 2 and 8
-    // on the 2nd, 10th ...
+    // 不成就日: lunisolar months 1 and 7 on the 3rd, 11th, 19th, 27th; 2 and 8 on the 2nd, 10th ...
     const int fujoju[6] = {3, 2, 1, 4, 5, 6};
     const std::vector<bool> tenjo = Span("癸巳", "戊申"), jippo = Span("甲申", "癸巳"),
                             hassen = Span("壬子", "癸亥");

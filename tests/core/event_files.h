@@ -1,5 +1,4 @@
-// A private folder per test for event files, their bytes, and records put
-// straight into the store.
+// A private folder per test for event files, their bytes, and records put straight into the store.
 #pragma once
 
 #include <cstdlib>
@@ -85,10 +84,9 @@ inline void StoreRecords(const std::vector<EventRecord>& records)
     Events::nCount = static_cast<int>(records.size());
 }
 
-// Runs body in a child process (as the user nobody when asUser and this is
-// root, who reads and writes everything), killed when it takes more than
-// 10 s. 0 when body returned true, 1 when false, 2 when the user could not be
-// changed, -1 when it crashed or hung.
+// Runs body in a child process (as the user nobody when asUser and this is root, who reads and writes
+// everything), killed when it takes more than 10 s. 0 when body returned true, 1 when false, 2 when the
+// user could not be changed, -1 when it crashed or hung.
 inline int InChild(bool asUser, const std::function<bool()>& body)
 {
     pid_t child = fork();

@@ -1,7 +1,10 @@
-// Loading and saving the event file: nothing the user wrote is ever lost.
+// Loading and saving the event file: its record lines read and written back,
+// and nothing the user wrote is ever lost. Which lines count as events on
+// which days is locked by the golden outputs too.
 #include <csignal>
 #include <filesystem>
 #include <random>
+#include <tuple>
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -44,9 +47,63 @@ protected:
 
 }  // namespace
 
-// A file that exists but cannot or must not be read (never waited on, never
-// read without limit) is a failed load: the store keeps what the user enters
-// but never writes over the file, until another file is chosen.
+TEST(EventLines, ReadAndWrittenBack)
+{
+    std::string name31, name9;
+    for (int i = 0; i < 40; ++i)
+        (i < 31 ? name31 : name9) += "名";
+    const std::string blanks(40, ' ');
+    // A line as the user wrote it (UTF-8 here, CP932 in the file), as the
+    // store writes it back ("-": not a record), and its week code (0 for none).
+    const std::tuple<std::string, std::string, int> cases[] = {
+        {"****/12/25,X", "****/12/25,X", -1},
+        {"1996/5/3日,X", "1996/ 5/ 3,X", -1},
+        {"****/**/ 1,X", "****/**/ 1,X", -1},
+        {"第２火曜日,X", "****/**/第２火曜日,X", 66},
+        {"1996/**/毎週金曜日,X", "1996/**/毎週金曜日,X", 5},
+        {"****/**/第５土曜日,X", "****/**/第５土曜日,X", 166},
+        {"1996/13/第２火曜日,X", "1996/13/第２火曜日,X", 66},
+        {"1996/ 5/ 3,A,B", "1996/ 5/ 3,A", -1},
+        {",,1996//5/3,,X,", "1996/ 5/ 3,X", -1},
+        {"火曜,X", "****/**/毎週火曜日,X", 2},
+        {"****/**/第３第１水曜,X", "****/**/第１水曜日,X", 35},  // the first ordinal of the table counts
+        {"1996/ 5/32,X", "-", 0},
+        {"1996/ 5/ 3,", "-", 0},
+        {"****/**/第２火,X", "-", 0},
+        // Names are cut at 63 bytes, never inside a character.
+        {"1996/5/3," + name31 + name9, "1996/ 5/ 3," + name31, -1},
+        {"1996/5/3,A" + name31 + name9, "1996/ 5/ 3,A" + name31, -1},
+        // Over-long date fields are cut to their buffers: a number at the front
+        // is still read, one behind the cut is not, and the line is no record.
+        {"1996" + blanks + "/5" + blanks + "/3" + blanks + ",X", "1996/ 5/ 3,X", -1},
+        {"1996/" + blanks + "5/3,X", "-", 0},
+        // Numbers beyond int range saturate and then survive a save unchanged.
+        {"99999999999/-99999999999/毎週日曜日,X", "2147483647/-2147483648/毎週日曜日,X", 0},
+    };
+    EventFolder folder;
+    for (const auto& [line, written, weekCode] : cases) {
+        SCOPED_TRACE(line);
+        ASSERT_EQ(LoadBytes(folder.File("VESOMA.CAL"), CalLines({line})), 1);
+        EXPECT_EQ(ListedLine(0) + " " + ListedLine(1), written + " -");
+        EXPECT_EQ(Events::nCount == 1 ? Events::hMem[0].nWeekCode : 0, weekCode);
+    }
+}
+
+TEST(EventLines, BrokenDoubleByteTextIsNeverReadPast)
+{
+    EventFolder folder;
+    // A lone lead byte ends the name, another stands right before a comma.
+    ASSERT_EQ(LoadBytes(folder.File("VESOMA.CAL"), "1996/5/3,AB\x81\r\n1996/5/4,C\x81,D\r\n"), 1);
+    ASSERT_EQ(Events::nCount, 2);
+    EXPECT_STREQ(Events::hMem[0].szEvent, "AB\x81");
+    EXPECT_STREQ(Events::hMem[1].szEvent, "C\x81");
+    // Week codes outside the tables still give table words.
+    Evs.SetWeekDate(-1, Evs.szDate[3]);
+    EXPECT_EQ(platform::ToUtf8(Evs.szDate[3]).substr(9), "曜日");
+}
+
+// A file that cannot or must not be read (never waited on, never read without limit): the
+// store keeps what the user enters but writes it only to another file chosen.
 TEST_F(EventFile, FailedLoadNeverReplacesTheFile)
 {
     folder.OpenToAll();
@@ -85,23 +142,20 @@ TEST_F(EventFile, FailedLoadNeverReplacesTheFile)
     }
 }
 
-// One program writes the file: a second one on it reads it, says so and
-// refuses to save. A file changed by another program since it was loaded is
-// replaced only when the user says so; the temporary file has a name no other
-// file has.
+// A second program on the file reads it and refuses to save; a file changed since it was
+// loaded is replaced only when the user says so; the temporary file's name is no other file's.
 TEST_F(EventFile, OneWriterAtATimeAndNoSilentOverwrite)
 {
     ASSERT_EQ(LoadBytes(file, kOld), 1);
     WriteBytes(temp, "a file of mine");
-    EXPECT_EQ(InChild(false,
-                      [&] {
-                          MessageRecorder boxes;
-                          const bool readOnly = Evs.LoadEvent(file.c_str()) == 1 && Evs.bReadOnly == 1 &&
-                                                Events::nCount == 1 && boxes.shown.size() == 1;
-                          return readOnly && Add("new") && Save() == 0 && Evs.bModify == 1 &&
-                                 boxes.LastText().find("使用中") != std::string::npos;
-                      }),
-              0);
+    const auto secondProgram = [&] {
+        MessageRecorder boxes;
+        const bool readOnly = Evs.LoadEvent(file.c_str()) == 1 && Evs.bReadOnly == 1 && Events::nCount == 1 &&
+                              boxes.shown.size() == 1;
+        return readOnly && Add("new") && Save() == 0 && Evs.bModify == 1 &&
+               boxes.LastText().find("使用中") != std::string::npos;
+    };
+    EXPECT_EQ(InChild(false, secondProgram), 0);
     EXPECT_EQ(ReadBytes(file), kOld);
 
     ASSERT_EQ(InChild(false, [&] { return WriteBytes(file, kNew + kOld), true; }), 0);
@@ -115,9 +169,8 @@ TEST_F(EventFile, OneWriterAtATimeAndNoSilentOverwrite)
     EXPECT_EQ(ReadBytes(temp), "a file of mine");
 }
 
-// The event file is a link, private to its owner and group: the link stays,
-// its target gets the content and keeps mode and owner; a link planted where the
-// temporary file was always made leads nowhere the save writes.
+// A link to a private file stays, its target gets the content and keeps mode and owner; a
+// link planted where the temporary file was always made leads nowhere the save writes.
 TEST_F(EventFile, SaveKeepsModeOwnerAndLinkAndNeverWritesThroughAPlantedLink)
 {
     const std::string target = folder.File("real.cal"), victim = folder.File("victim");
@@ -141,9 +194,8 @@ TEST_F(EventFile, SaveKeepsModeOwnerAndLinkAndNeverWritesThroughAPlantedLink)
     EXPECT_EQ(ReadBytes(victim), "victim");
 }
 
-// A save keeps the previous content as backup, replacing an older one, and
-// writes the file it was loaded from, whatever the argument; a missing file
-// loads empty and its first save makes no backup.
+// A save replaces an older backup and writes the file it was loaded from, whatever the
+// argument; a missing file loads empty and its first save makes no backup.
 TEST_F(EventFile, SaveKeepsThePreviousContentAsBackupAndAMissingFileLoadsEmpty)
 {
     // The last is named like its own temporary file, whose siblings then must not be the file itself.
@@ -168,11 +220,9 @@ TEST_F(EventFile, SaveKeepsThePreviousContentAsBackupAndAMissingFileLoadsEmpty)
     EXPECT_EQ(std::distance(begin(entries), end(entries)), 5);
 }
 
-// Every line comes back byte for byte unless its event was changed: records
-// written by hand (a name over 63 bytes, text after a second comma, loose
-// spacing, a line ended by LF alone), lines that are no records (two date
-// fields, a NUL byte even after a name, an empty line) and a last line without
-// line end. A changed event is written in its record line form.
+// Every line comes back byte for byte unless its event changed: records written by hand (a
+// name over 63 bytes, text after a second comma, loose spacing, LF alone), lines that are no
+// records (two date fields, a NUL byte even after a name, an empty line), a last line unended.
 TEST_F(EventFile, EveryLineComesBackAsItWasUnlessItsEventChanged)
 {
     const std::string name(70, 'n');
@@ -203,18 +253,16 @@ TEST_F(EventFile, FailedSaveKeepsTheFileAndTheChange)
             Add("a name long enough to fill the file size limit quickly");
         if (!obstacle.empty() && fs::create_directory(obstacle))
             WriteBytes(obstacle + "/inside", "x");
-        EXPECT_EQ(InChild(false,
-                          [&] {
-                              const rlimit limit{1000, 1000};
-                              std::signal(SIGXFSZ, SIG_IGN);
-                              if (obstacle.empty())
-                                  setrlimit(RLIMIT_FSIZE, &limit);
-                              MessageRecorder boxes;
-                              return Save() == 0 && Evs.bModify == 1 && boxes.shown.size() == 1 &&
-                                     boxes.LastCaption() + boxes.LastText() ==
-                                         "保存イベントの保存に失敗しました。";
-                          }),
-                  0);
+        const auto failingSave = [&] {
+            const rlimit limit{1000, 1000};
+            std::signal(SIGXFSZ, SIG_IGN);
+            if (obstacle.empty())
+                setrlimit(RLIMIT_FSIZE, &limit);
+            MessageRecorder boxes;
+            return Save() == 0 && Evs.bModify == 1 && boxes.shown.size() == 1 &&
+                   boxes.LastCaption() + boxes.LastText() == "保存イベントの保存に失敗しました。";
+        };
+        EXPECT_EQ(InChild(false, failingSave), 0);
         EXPECT_EQ(ReadBytes(file), kOld);
         auto entries = fs::directory_iterator(folder.File(""));
         EXPECT_EQ(std::distance(begin(entries), end(entries)), obstacle.empty() ? 1 : 2)
@@ -276,10 +324,8 @@ TEST_F(EventFile, ExitQuestionIsAskedOnce)
     EXPECT_EQ(no.shown.size(), 3u);
 }
 
-// The index of days finds what the scan of every record in store order finds,
-// for the days of a month table and for any others: the same records in the
-// same order (one event per call), the same count; also after the records
-// were replaced.
+// For the days of a month table and any others, also after the records were replaced, the
+// index finds the records a scan in store order finds, in that order, one a call.
 TEST(EventMatch, TheIndexFindsWhatTheScanFinds)
 {
     std::mt19937 random(11);

@@ -26,8 +26,8 @@ std::string Ums(const char* heading, const char* text, bool marker = true)
     return record;
 }
 
-// Draws record at line 1 of a day window of width columns on 8 x 16 cells;
-// returns the lines it takes and the text of line row.
+// Draws record at line 1 of a day window of width columns on 8 x 16 cells; returns the lines it takes and
+// the text of line row.
 std::string Paragraph(FUms& file, int record, int width, int row)
 {
     CellSurface surface(60, 8, 8, 16);
@@ -46,9 +46,8 @@ TEST(FortuneFile, WholeRecordsOnlyAndEveryLineOfAParagraph)
     MessageRecorder messages;
     EventFolder folder;
     const std::string path = folder.File("vesoma.ums"), empty = folder.File("empty.ums");
-    // 21 full-width characters, 42 bytes; 60 bytes without end marker; an
-    // empty body; a heading that would end inside a character of the body;
-    // and a record cut short, which is not loaded.
+    // 21 full-width characters, 42 bytes; 60 bytes without end marker; an empty body; a heading that would
+    // end inside a character of the body; and a record cut short, which is not loaded.
     WriteBytes(path, Ums("先勝", "あいうえおかきくけこさしすせそたちつてとな") + Ums("友引", "", false) +
                          Ums("空欄", "") + Ums("先負", "aあい") + Ums("大安", "吉").substr(0, 63));
     WriteBytes(empty, "");
@@ -70,25 +69,21 @@ TEST(FortuneFile, WholeRecordsOnlyAndEveryLineOfAParagraph)
     };
     for (const auto& [record, width, row, expected] : cases)
         EXPECT_EQ(Paragraph(file, record, width, row), expected) << record << " at " << width;
-    // Missing or empty: nothing stays loaded, nothing is said. A folder, a
-    // FIFO, a device and a file too large are not read, never waited on, and
-    // the user is told.
+    // Missing or empty: nothing stays loaded, nothing is said. A folder, a FIFO, a device and a file too
+    // large are not read, never waited on, and the user is told.
     const std::string none = folder.File("none.ums"), fifo = folder.File("fifo.ums"),
                       large = folder.File("large.ums");
     mkfifo(fifo.c_str(), 0666);
     WriteBytes(large, "");
     std::filesystem::resize_file(large, FUms::kUmsFileLimit + 64);
     for (const std::string& other : {none, empty, folder.File(""), fifo, std::string("/dev/zero"), large}) {
-        EXPECT_EQ(InChild(false,
-                          [&] {
-                              MessageRecorder told;
-                              return file.LoadUmsFile(path.c_str()) == 1 &&
-                                     file.LoadUmsFile(other.c_str()) == (other == empty) &&
-                                     Paragraph(file, 0, 40, 1) == "0:" &&
-                                     told.shown.size() == (other != none && other != empty);
-                          }),
-                  0)
-            << other;
+        const auto refused = [&] {
+            MessageRecorder told;
+            return file.LoadUmsFile(path.c_str()) == 1 &&
+                   file.LoadUmsFile(other.c_str()) == (other == empty) && Paragraph(file, 0, 40, 1) == "0:" &&
+                   told.shown.size() == (other != none && other != empty);
+        };
+        EXPECT_EQ(InChild(false, refused), 0) << other;
     }
     EXPECT_TRUE(messages.shown.empty());
 }

@@ -1,6 +1,5 @@
-// The calendar of the precise astronomy: against instants, leap months and
-// new years as the almanacs published them, and day by day over 1900-2100
-// against the definitions of the official calendar.
+// The calendar of the precise astronomy: against instants, leap months and new years as the almanacs
+// published them, and day by day over 1900-2100 against the definitions of the official calendar.
 #include "core/calendar/precise_calendar.h"
 
 #include <algorithm>
@@ -32,8 +31,8 @@ std::string When(const DayEntry& d)
     return std::to_string(d.nYear) + "/" + std::to_string(d.nMonth) + "/" + std::to_string(d.nDay);
 }
 
-// Every day of 1900-2100 in precise month tables, and by day the new moons
-// and the terms (index + 1) that the instants put on it.
+// Every day of 1900-2100 in precise month tables, and by day the new moons and the terms (index + 1) that
+// the instants put on it.
 struct Range {
     std::vector<DayEntry> days;
     std::vector<int> newMoon, term;
@@ -91,8 +90,8 @@ TEST(PreciseCalendar, PublishedInstantsToTheMinuteAndDeltaT)
 
 TEST(PreciseCalendar, LeapMonthsAndNewYearsAsPublished)
 {
-    // {first day of a month, its number, 1 for a leap month}; the day before
-    // ends a plain month of the leap month's number, or the 12th month.
+    // {first day of a month, its number, 1 for a leap month}; the day before ends a plain month of the leap
+    // month's number, or the 12th month.
     const int months[][5] = {{2001, 5, 23, 4, 1},   {2004, 3, 21, 2, 1},   {2006, 8, 24, 7, 1},
                              {2009, 6, 23, 5, 1},   {2012, 4, 21, 3, 1},   {2014, 10, 24, 9, 1},
                              {2017, 6, 24, 5, 1},   {2020, 5, 23, 4, 1},   {2023, 3, 22, 2, 1},
@@ -129,9 +128,8 @@ TEST(PreciseWholeRange, MonthsFromNewMoonDaysNumberedFromTheWinterSolsticeMonths
         months += d.nInDay == 1;
         leaps += d.nInDay == 1 && d.nUrus == 1;
         if (r.term[i] == 7 || r.term[i] == 19) {
-            // The nine stars turn C days before the solstice day whose place in
-            // the sixty-day cycle is C (60 - C beyond 29): up from 一白 at 冬至,
-            // down from 九紫 at 夏至.
+            // The nine stars turn C days before the solstice day whose place in the sixty-day cycle is C
+            // (60 - C beyond 29): up from 一白 at 冬至, down from 九紫 at 夏至.
             const std::size_t turn = i - static_cast<std::size_t>(std::min(d.nKanshi, 60 - d.nKanshi));
             const int first = r.term[i] == 19 ? 0 : 8;
             ASSERT_EQ((std::array{r.days[turn].nKusei, r.days[turn + 1].nKusei}),
@@ -147,8 +145,8 @@ TEST(PreciseWholeRange, MonthsFromNewMoonDaysNumberedFromTheWinterSolsticeMonths
             breaks.push_back(When(d));
     }
     EXPECT_EQ(terms, 201 * 24);
-    // Where a month holds two principal terms, the months after it cannot
-    // carry the numbers their terms name until the next leap month or 冬至.
+    // Where a month holds two principal terms, the months after it cannot carry the numbers their terms
+    // name until the next leap month or 冬至.
     EXPECT_EQ(breaks,
               (std::vector<std::string>{"1965/10/24", "1985/1/20", "1985/2/19", "2033/9/23", "2033/10/23",
                                         "2033/11/22", "2034/2/18", "2053/1/19", "2053/2/18"}));

@@ -1,6 +1,5 @@
-// Printing a run of months on the held PDF queue of a private print server:
-// one page each, in order, each titled with its own month, on the paper the
-// page set-up kept.
+// Printing a run of months on the held PDF queue of a private print server: one page each, in order, each
+// titled with its own month, on the paper the page set-up kept.
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -16,8 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The document of the newest job the held queue has taken in completely:
-// d<job>-001, whose control file c<job> is written last.
+// The document of the newest job the held queue has taken in completely: d<job>-001, whose control file
+// c<job> is written last.
 fs::path NewestJob()
 {
     fs::path newest;
